@@ -1,0 +1,91 @@
+#pragma once
+
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+
+#include <QPointer>
+
+#include <array>
+
+class FormAbout;
+
+// The main window, where all the work is done. Its controls are the program's
+// whole state; each handler reads and writes them directly.
+class FormBMI : public Form
+{
+    Q_OBJECT
+
+public:
+    static const FormDef Layout;
+
+    explicit FormBMI(QWidget *parent = nullptr);
+
+private:
+    void bindEvents();
+
+    // app/: start-up and menus
+    void Form_Load();
+    void mnuFileExit_Click();
+    void mnuAbout_Click();
+
+    // measure/: pick lists
+    void fillHeightList();
+    void fillWeightList();
+    void cboFeet_Click();
+    void cboFeet_GotFocus();
+    void cboStone_Click();
+    void cboStone_GotFocus();
+
+    // measure/: unit choice and typed entry
+    void rdoCentimetres_Click();
+    void rdoInches_Click();
+    void rdoKilograms_Click();
+    void rdoPounds_Click();
+    void txtHght_GotFocus();
+    void txtWeight_GotFocus();
+
+    // bmi/: result panel, calculation and Reset
+    void ClearResult();
+    void ResetStatusColours();
+    void HighlightStatus(Label *line);
+    void ShowWeightStatus();
+    void btnCalculate_Click();
+    void refuseInput(const QString &message);
+    void btnReset_Click();
+
+    // about/
+    void lblUrl_Click();
+
+    TextBox *const txtTitle = control<TextBox>("txtTitle");
+    Label *const lblDescription = control<Label>("lblDescription");
+
+    DropDownList *const cboFeet = control<DropDownList>("cboFeet");
+    OptionButton *const rdoCentimetres = control<OptionButton>("rdoCentimetres");
+    OptionButton *const rdoInches = control<OptionButton>("rdoInches");
+    TextBox *const txtHght = control<TextBox>("txtHght");
+    Label *const lblCentimetres = control<Label>("lblCentimetres");
+    Label *const lblInches = control<Label>("lblInches");
+
+    DropDownList *const cboStone = control<DropDownList>("cboStone");
+    OptionButton *const rdoKilograms = control<OptionButton>("rdoKilograms");
+    OptionButton *const rdoPounds = control<OptionButton>("rdoPounds");
+    TextBox *const txtWeight = control<TextBox>("txtWeight");
+    Label *const lblKilograms = control<Label>("lblKilograms");
+    Label *const lblPounds = control<Label>("lblPounds");
+
+    CommandButton *const btnReset = control<CommandButton>("btnReset");
+    CommandButton *const btnCalculate = control<CommandButton>("btnCalculate");
+    Label *const lblResult = control<Label>("lblResult");
+
+    Label *const lblUrl = control<Label>("lblUrl");
+    Label *const lblStatus1 = control<Label>("lblStatus1");
+    Label *const lblStatus2 = control<Label>("lblStatus2");
+    Label *const lblStatus3 = control<Label>("lblStatus3");
+    Label *const lblStatus4 = control<Label>("lblStatus4");
+    const std::array<Label *, 4> statusLines{lblStatus1, lblStatus2, lblStatus3, lblStatus4};
+
+    QAction *const mnuFileExit = menuItem("mnuFileExit");
+    QAction *const mnuAbout = menuItem("mnuAbout");
+
+    QPointer<FormAbout> aboutWindow;
+};

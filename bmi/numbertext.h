@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The separators of a region's number format.
+struct NumberFormat {
+    QString decimalSeparator;
+    QString groupSeparator;
+
+    // The user's own format, read from the system locale once.
+    static const NumberFormat &regional();
+};
+
+// Reads a whole text as a number in the region's format: blanks around an
+// optional sign, digits with at most one decimal separator and group
+// separators in whole groups of three before it, and an optional exponent.
+// Anything else, or a value beyond the range of a double, is no number.
+std::optional<double> TextToNumber(const QString &text, const NumberFormat &format = NumberFormat::regional());
+
+bool IsNumericText(const QString &text, const NumberFormat &format = NumberFormat::regional());
+
+// At most 15 significant digits, with exponent form for very large or small magnitudes.
+QString NumberToText(double value, const NumberFormat &format = NumberFormat::regional());
+
+// A number text written with exactly one decimal, halves rounded away from
+// zero on its 15-digit form, and no integer digit for a value below one
+// (.5, .0). A text that is no number gives an empty text.
+QString FormatOneDecimal(const QString &numberText, const NumberFormat &format = NumberFormat::regional());

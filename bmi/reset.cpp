@@ -1,0 +1,21 @@
+#include "app/formbmi.h"
+
+// Writes the start state back in a fixed order; the handlers that some of the
+// writes run on the way only write values that the sequence itself sets.
+void FormBMI::btnReset_Click()
+{
+    lblResult->setCaption(QString());
+    txtHght->setText(QString());
+    txtWeight->setText(QString());
+    cboStone->setListIndex(0);
+    cboFeet->setListIndex(0);
+    rdoCentimetres->setValue(false);
+    rdoKilograms->setValue(false);
+    rdoInches->setValue(true);
+    rdoPounds->setValue(true);
+    lblCentimetres->setFontBold(false);
+    lblKilograms->setFontBold(false);
+    lblInches->setFontBold(true);
+    lblPounds->setFontBold(true);
+    ResetStatusColours();
+}

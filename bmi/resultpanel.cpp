@@ -1,0 +1,50 @@
+#include "app/formbmi.h"
+
+#include "numbertext.h"
+
+namespace {
+
+constexpr Colour NormalBack = 0xFFFFFF;
+constexpr Colour NormalFore = 0x800000;
+constexpr Colour HighlightBack = 0xC0C0FF;
+constexpr Colour HighlightFore = SystemColour::ButtonText;
+
+}
+
+void FormBMI::ClearResult()
+{
+    lblResult->setCaption(QString());
+    ResetStatusColours();
+}
+
+void FormBMI::ResetStatusColours()
+{
+    for (Label *line : statusLines) {
+        line->setBackColor(NormalBack);
+        line->setForeColor(NormalFore);
+    }
+}
+
+void FormBMI::HighlightStatus(Label *line)
+{
+    line->setBackColor(HighlightBack);
+    line->setForeColor(HighlightFore);
+}
+
+// Goes by the value as shown, already rounded to one decimal, so the lines
+// split exactly where their captions say.
+void FormBMI::ShowWeightStatus()
+{
+    const QString shown = lblResult->caption();
+    if (shown.isEmpty())
+        return;
+    const double x = TextToNumber(shown).value_or(0);
+    if (0 < x && x < 18.5)
+        HighlightStatus(lblStatus1);
+    else if (18.5 <= x && x <= 24.9)
+        HighlightStatus(lblStatus2);
+    else if (24.9 < x && x <= 29.9)
+        HighlightStatus(lblStatus3);
+    else if (29.9 < x)
+        HighlightStatus(lblStatus4);
+}

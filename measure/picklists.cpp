@@ -1,0 +1,87 @@
+#include "picklists.h"
+
+#include "app/formbmi.h"
+
+namespace {
+
+constexpr int FirstHeight = 48, LastHeight = 96;
+constexpr int FirstWeight = 56, LastWeight = 406;
+
+QString heightText(int inches)
+{
+    const int feet = inches / 12, rest = inches % 12;
+    if (rest != 0)
+        return QStringLiteral("%1ft %2\"").arg(feet).arg(rest);
+    // The list has always shown its first whole-feet entry without the trailing blank.
+    return inches == FirstHeight ? QStringLiteral("%1ft").arg(feet) : QStringLiteral("%1ft ").arg(feet);
+}
+
+QString weightText(int pounds)
+{
+    const int stone = pounds / 14, rest = pounds % 14;
+    return rest == 0 ? QStringLiteral("%1 Stone").arg(stone) : QStringLiteral("%1 Stone %2lb").arg(stone).arg(rest);
+}
+
+void fill(DropDownList *list, const QStringList &entries)
+{
+    for (const QString &entry : entries)
+        list->addItem(entry);
+    list->setListIndex(0);
+}
+
+}
+
+QStringList heightEntries()
+{
+    QStringList entries{QStringLiteral("Feet / Inches")};
+    for (int inches = FirstHeight; inches <= LastHeight; ++inches)
+        entries << heightText(inches);
+    return entries;
+}
+
+QStringList weightEntries()
+{
+    QStringList entries{QStringLiteral("Stone / Pounds")};
+    for (int pounds = FirstWeight; pounds <= LastWeight; ++pounds)
+        entries << weightText(pounds);
+    return entries;
+}
+
+void FormBMI::fillHeightList()
+{
+    fill(cboFeet, heightEntries());
+}
+
+void FormBMI::fillWeightList()
+{
+    fill(cboStone, weightEntries());
+}
+
+void FormBMI::cboFeet_Click()
+{
+    lblResult->setCaption(QString());
+    rdoInches->setValue(true);
+    rdoCentimetres->setValue(false);
+    lblCentimetres->setFontBold(false);
+    lblInches->setFontBold(true);
+    if (const int i = cboFeet->listIndex(); i >= 1)
+        txtHght->setText(QString::number(HeightBase + i));
+}
+
+void FormBMI::cboFeet_GotFocus()
+{
+    ClearResult();
+}
+
+void FormBMI::cboStone_Click()
+{
+    lblResult->setCaption(QString());
+    if (const int i = cboStone->listIndex(); i >= 1)
+        txtWeight->setText(QString::number(WeightBase + i));
+    rdoPounds->setValue(true);
+}
+
+void FormBMI::cboStone_GotFocus()
+{
+    ClearResult();
+}

@@ -1,0 +1,22 @@
+# Installs the Debian packages that building, running and testing need and
+# that this machine lacks. Sourced by the run and test scripts.
+
+required_packages=(
+    cmake g++ make
+    qt6-base-dev qt6-base-dev-tools
+    fonts-liberation
+    xvfb xauth
+)
+
+install_missing_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing the missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,176 @@
+#include "controls.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+bool FocusEntry::enters()
+{
+    return !std::exchange(m_holdsFocus, true);
+}
+
+void FocusEntry::leaves(const QFocusEvent *event, const QWidget *control)
+{
+    // The focus stays the control's own while its window merely goes inactive
+    // or opens a popup (the window's focus widget is still the control), while
+    // the menu bar borrows the keyboard, and while the window is disabled.
+    const bool keepsPlace = control->window()->focusWidget() == control
+        || event->reason() == Qt::MenuBarFocusReason || !control->isEnabled();
+    if (!keepsPlace)
+        m_holdsFocus = false;
+}
+
+Label::Label(QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setAutoFillBackground(true);
+    applyColours();
+}
+
+void Label::setFontBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+void Label::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+    applyColours();
+}
+
+void Label::setForeColor(Colour colour)
+{
+    m_foreColor = colour;
+    applyColours();
+}
+
+void Label::applyColours()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, resolveColour(m_backColor));
+    p.setColor(QPalette::WindowText, resolveColour(m_foreColor));
+    setPalette(p);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+bool Label::event(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    return QLabel::event(event);
+}
+
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_focus.enters())
+        emit GotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent *event)
+{
+    m_focus.leaves(event, this);
+    QLineEdit::focusOutEvent(event);
+}
+
+DropDownList::DropDownList(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::Click);
+}
+
+void DropDownList::addItem(const QString &text)
+{
+    const QSignalBlocker quiet(this);
+    const bool showedNone = currentIndex() == -1;
+    QComboBox::addItem(text);
+    if (showedNone)
+        setCurrentIndex(-1);
+}
+
+void DropDownList::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    if (m_focus.enters())
+        emit GotFocus();
+}
+
+void DropDownList::focusOutEvent(QFocusEvent *event)
+{
+    m_focus.leaves(event, this);
+    QComboBox::focusOutEvent(event);
+}
+
+OptionButton::OptionButton(QWidget *parent)
+    : QRadioButton(parent)
+{
+    connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+        updateTabStop();
+        if (selected)
+            emit Click();
+    });
+}
+
+void OptionButton::setValue(bool selected)
+{
+    if (selected || !isChecked()) {
+        setChecked(selected);
+        return;
+    }
+    // Qt never lets the selected button of an exclusive group be cleared
+    // directly; the toolkit's Value := false does clear it.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void OptionButton::updateTabStop()
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                               : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+}
+
+CommandButton::CommandButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    // Enter presses the focused button itself, as Space does.
+    setAutoDefault(true);
+    connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
+}
+
+Frame::Frame(QWidget *parent)
+    : QGroupBox(parent)
+{
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    // The caption's colour is the frame's own; setting it on the palette would
+    // pass it on to every control inside the frame.
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QColor caption = resolveColour(m_foreColor);
+    option.textColor = caption;
+    option.palette.setColor(QPalette::WindowText, caption);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+class QFocusEvent;
+
+// Decides when a control has really received the focus: when it becomes the
+// focus of its window. Its window regaining activation, a popup or the menu
+// bar handing the focus back, or the window being enabled again do not count.
+class FocusEntry
+{
+public:
+    bool enters();
+    void leaves(const QFocusEvent *event, const QWidget *control);
+
+private:
+    bool m_holdsFocus = false;
+};
+
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    bool fontBold() const { return font().bold(); }
+    void setFontBold(bool bold);
+
+    Colour backColor() const { return m_backColor; }
+    void setBackColor(Colour colour);
+    Colour foreColor() const { return m_foreColor; }
+    void setForeColor(Colour colour);
+
+signals:
+    void Click();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void applyColours();
+
+    // Qt's palette holds only the resolved colour; a system colour must be
+    // looked up again whenever the desktop's palette changes.
+    Colour m_backColor = SystemColour::ButtonFace;
+    Colour m_foreColor = SystemColour::ButtonText;
+};
+
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+signals:
+    void GotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    FocusEntry m_focus;
+};
+
+// A pick-only drop-down list. Its Click is raised whenever the shown entry
+// changes, whether by the user or by code; assigning the current index raises
+// nothing.
+class DropDownList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit DropDownList(QWidget *parent = nullptr);
+
+    int listIndex() const { return currentIndex(); }
+    void setListIndex(int index) { setCurrentIndex(index); }
+    // Appends an entry; unlike QComboBox, a list that showed no entry still shows none.
+    void addItem(const QString &text);
+
+signals:
+    void Click();
+    void GotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    FocusEntry m_focus;
+};
+
+// An option button, exclusive with the other option buttons of its container.
+// Its Click is raised whenever it becomes selected, by the user or by code.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    explicit OptionButton(QWidget *parent = nullptr);
+
+    bool value() const { return isChecked(); }
+    void setValue(bool selected);
+
+    // Tab stops at the selected option of a group only; the arrow keys move within it.
+    void updateTabStop();
+
+signals:
+    void Click();
+};
+
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit CommandButton(QWidget *parent = nullptr);
+
+signals:
+    void Click();
+};
+
+// A frame with a caption; it groups the option buttons placed inside it.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit Frame(QWidget *parent = nullptr);
+
+    void setForeColor(Colour colour) { m_foreColor = colour; update(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Colour m_foreColor = SystemColour::ButtonText;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+
+// A font as face, size in points and style.
+struct FontSpec {
+    enum Style : unsigned { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
+
+    const char *face = nullptr;   // null: the window's font
+    double points = 0;
+    unsigned style = Regular;
+
+    bool isSet() const { return face != nullptr; }
+
+    // The layout is fixed in logical pixels, so the size is fixed in pixels too
+    // (points at 96 logical dots per inch), whatever the screen's own resolution.
+    QFont toQFont() const
+    {
+        QFont font(QString::fromLatin1(face));
+        font.setPixelSize(qRound(points * 96.0 / 72.0));
+        font.setBold(style & Bold);
+        font.setItalic(style & Italic);
+        font.setUnderline(style & Underline);
+        return font;
+    }
+};

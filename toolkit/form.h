@@ -1,0 +1,84 @@
+#pragma once
+
+#include "font.h"
+#include "layout.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <vector>
+
+class QAction;
+class CommandButton;
+
+struct MenuItemDef {
+    const char *name;
+    const char *text;
+};
+
+struct MenuDef {
+    const char *name;
+    const char *text;
+    std::span<const MenuItemDef> items;
+};
+
+struct FormDef {
+    const char *name;
+    const char *title;
+    TwipsSize client;
+    FontSpec font;  // unset: the toolkit's default font
+    std::span<const ContainerDef> containers;
+    std::span<const MenuDef> menus;
+};
+
+// A window of the toolkit: a fixed client area laid out from its inventory,
+// an optional menu bar, and the load, show, enable and unload operations.
+class Form : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form(const FormDef &def, QWidget *parent = nullptr);
+
+    // Loads the window the first time, then shows it centred on the screen
+    // with the focus on its first tab stop. Returns at once.
+    void Show();
+    // Closes and destroys the window.
+    void Unload();
+    // A disabled window stays on screen but takes no input; enabling it gives
+    // the focus back to the control that had it.
+    void setWindowEnabled(bool enabled);
+
+signals:
+    void Load();
+
+protected:
+    template <class Control>
+    Control *control(const char *name) const
+    {
+        return checked(findChild<Control *>(QLatin1StringView(name)), name);
+    }
+    QAction *menuItem(const char *name) const;
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    template <class T>
+    static T *checked(T *found, const char *name)
+    {
+        if (!found)
+            qFatal("The window has no control named %s of the kind asked for", name);
+        return found;
+    }
+    void build(const FormDef &def);
+    QWidget *createControl(const ControlDef &def, QWidget *container, const QFont &windowFont);
+    void buildMenus(std::span<const MenuDef> menus);
+    void centreOnScreen();
+
+    bool m_loaded = false;
+    CommandButton *m_defaultButton = nullptr;
+    CommandButton *m_cancelButton = nullptr;
+    std::vector<QWidget *> m_tabOrder;
+    QPointer<QWidget> m_focusWhileDisabled;
+};

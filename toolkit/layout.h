@@ -1,0 +1,46 @@
+#pragma once
+
+#include "colour.h"
+#include "font.h"
+#include "twips.h"
+
+#include <span>
+
+enum class Kind { Label, TextBox, DropDownList, OptionButton, CommandButton, Frame };
+
+namespace Look {
+enum : unsigned {
+    Plain = 0,
+    Centred = 1,        // text centred
+    Bordered = 2,       // single-line border
+    HandPointer = 4,    // the pointing-hand mouse pointer
+    Selected = 8,       // an option selected at start
+    OnTop = 16,         // drawn above the controls it overlaps
+    ReadOnly = 32,      // a text box nobody types into or tabs to
+    DefaultButton = 64, // pressed by Enter anywhere in the window
+    CancelButton = 128, // pressed by Escape anywhere in the window
+};
+}
+
+inline constexpr Colour DefaultColour = 0xFFFFFFFFu;
+inline constexpr int NoTabStop = -1;
+
+// One row of a window's control inventory.
+struct ControlDef {
+    const char *name;
+    Kind kind;
+    const char *text;
+    TwipsRect rect;
+    Colour back;
+    Colour fore;
+    FontSpec font;
+    int tab;
+    const char *tooltip;
+    unsigned look;
+};
+
+// The controls that one container (the window's client area, or a frame) holds.
+struct ContainerDef {
+    const char *container;  // null: the window's client area
+    std::span<const ControlDef> controls;
+};
