@@ -58,7 +58,7 @@ constexpr ControlDef weightEntry[] = {
 
 constexpr ControlDef calculation[] = {
     {"btnReset",     CommandButton, "Reset",        {5040, 480,  615, 255}, Default, Default,                 Arial825,     27, nullptr, Plain},
-    {"btnCalculate", CommandButton, "CALCULATE",    { 240, 320, 1335, 495}, White,   Default,                 Arial825Bold, 19, "Press To Calculate BMI", Plain},
+    {"btnCalculate", CommandButton, "CALCULATE",    { 240, 320, 1335, 495}, White,   Default,                 Arial825Bold, 19, "Press To Calculate BMI", DefaultButton},
     {"lblsqrd",      Label,         "2",            {4560, 360,  135, 200}, Default, SystemColour::WindowText, WindowFont,  34, nullptr, OnTop},
     {"lblKgM",       Label,         "kg/m",         {4200, 510,  495, 255}, Default, Default,                 WindowFont,   33, nullptr, Plain},
     {"lblResult",    Label,         "",             {3120, 440,  975, 285}, White,   SystemColour::WindowText, Arial12Bold, 30, "Body Mass Index Displayed Here", Bordered | Centred},

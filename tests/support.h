@@ -48,3 +48,44 @@ inline void pressTab(QWidget *window, Qt::KeyboardModifiers modifiers = Qt::NoMo
 {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab, modifiers);
 }
+
+#include "app/formbmi.h"
+#include "app/startup.h"
+#include "toolkit/controls.h"
+
+#include <QPointer>
+
+// The main window as the program opens it, active and with its start-up focus.
+inline QPointer<FormBMI> openMainWindow()
+{
+    QPointer<FormBMI> window = new FormBMI;
+    window->Show();
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("the main window did not become active");
+    return window;
+}
+
+constexpr Colour NormalBack = 0xFFFFFF, NormalFore = 0x800000;
+constexpr Colour HighlightBack = 0xC0C0FF, HighlightFore = 0x80000012;
+
+// Which status line is highlighted: 1 to 4, 0 for none, -1 for a line in
+// neither look or more than one highlighted.
+inline int highlightedLine(const QWidget *window)
+{
+    int highlighted = 0;
+    for (int line = 1; line <= 4; ++line) {
+        const auto *label = child<Label>(window, qPrintable(QStringLiteral("lblStatus%1").arg(line)));
+        const bool high = label->backColor() == HighlightBack && label->foreColor() == HighlightFore;
+        const bool normal = label->backColor() == NormalBack && label->foreColor() == NormalFore;
+        if (!high && !normal)
+            return -1;
+        if (high)
+            highlighted = highlighted ? -1 : line;
+    }
+    return highlighted;
+}
+
+inline void clickOn(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() / 2, control->height() / 2));
+}

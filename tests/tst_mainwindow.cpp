@@ -1,0 +1,284 @@
+#include "support.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { configureApplication(); }
+    void init() { window = openMainWindow(); }
+    void cleanup() { delete window; }
+
+    void window_settings();
+    void geometry_data();
+    void geometry();
+    void texts_data();
+    void texts();
+    void fonts_data();
+    void fonts();
+    void colours_data();
+    void colours();
+    void tooltips_data();
+    void tooltips();
+    void linkPointer();
+    void startState();
+    void tabOrder();
+    void menus();
+    void exitEndsTheProgram_data();
+    void exitEndsTheProgram();
+
+private:
+    QPointer<FormBMI> window;
+};
+
+void TestMainWindow::window_settings()
+{
+    QCOMPARE(window->windowTitle(), QString("Verided DAR Uzed 1.1"));
+    QCOMPARE(window->centralWidget()->size(), QSize(408, 367));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(window->windowIcon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void TestMainWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("pixels");
+
+    QTest::newRow("banner title") << "txtTitle" << "clientArea" << QRect(0, 0, 177, 27);
+    QTest::newRow("banner text") << "lblDescription" << "clientArea" << QRect(176, 0, 233, 27);
+    QTest::newRow("weight status frame") << "frmResults" << "clientArea" << QRect(8, 232, 393, 129);
+    QTest::newRow("height field") << "txtHght" << "grpHeightAttributes" << QRect(8, 19, 57, 24);
+    QTest::newRow("height list") << "cboFeet" << "grpHeightAttributes" << QRect(272, 19, 110, 24);
+    QTest::newRow("centimetres") << "rdoCentimetres" << "grpHeightAttributes" << QRect(168, 24, 17, 17);
+    QTest::newRow("weight list") << "cboStone" << "grpWeightAttributes" << QRect(272, 22, 110, 23);
+    QTest::newRow("result") << "lblResult" << "CalculateResultsFrame" << QRect(208, 29, 65, 19);
+    QTest::newRow("superscript") << "lblsqrd" << "CalculateResultsFrame" << QRect(304, 24, 9, 13);
+    QTest::newRow("link") << "lblUrl" << "frmResults" << QRect(32, 88, 145, 17);
+    QTest::newRow("table") << "frmBMITable" << "frmResults" << QRect(200, 16, 185, 94);
+    QTest::newRow("last status line") << "lblStatus4" << "frmBMITable" << QRect(1, 76, 183, 17);
+}
+
+void TestMainWindow::geometry()
+{
+    QFETCH(QString, name);
+    const auto *control = child<QWidget>(window, qPrintable(name));
+    QTEST(control->parentWidget()->objectName(), "container");
+    QTEST(control->geometry(), "pixels");
+}
+
+void TestMainWindow::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("title row") << "lblStatusTitle" << "          BMI           WEIGHT STATUS ";
+    QTest::newRow("underweight") << "lblStatus1" << "   Below 18.5         Underweight";
+    QTest::newRow("normal") << "lblStatus2" << "    18.5 - 24.9              Normal";
+    QTest::newRow("overweight") << "lblStatus3" << "    25.0 - 29.9           Overweight";
+    QTest::newRow("obese") << "lblStatus4" << " 30.0 and Above         Obese";
+    QTest::newRow("factors") << "Label1" << "Factors such as race and athleticism can influence weight status.  ";
+    QTest::newRow("context") << "lblContext" << "Weight Status is provided as a general guideline. ";
+    QTest::newRow("hidden line") << "lblFindOutMore" << "For more information visit: ";
+    QTest::newRow("banner") << "txtTitle" << "Verided DAR Uzed";
+    QTest::newRow("frame 1") << "grpHeightAttributes" << "1.Input Or Select Height";
+    QTest::newRow("frame 3") << "CalculateResultsFrame" << "3. Calculate";
+    QTest::newRow("calculate") << "btnCalculate" << "CALCULATE";
+    QTest::newRow("unit") << "lblKgM" << "kg/m";
+}
+
+void TestMainWindow::texts()
+{
+    QFETCH(QString, name);
+    const QObject *control = child<QWidget>(window, qPrintable(name));
+    QString text;
+    if (auto *label = qobject_cast<const Label *>(control))
+        text = label->caption();
+    else if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        text = frame->title();
+    else if (auto *field = qobject_cast<const QLineEdit *>(control))
+        text = field->text();
+    else
+        text = qobject_cast<const QAbstractButton *>(control)->text();
+    QTEST(text, "text");
+}
+
+void TestMainWindow::fonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("underline");
+
+    QTest::newRow("frame caption") << "grpWeightAttributes" << 13 << true << false << false;
+    QTest::newRow("or") << "lblOr" << 13 << false << true << false;
+    QTest::newRow("inches") << "lblInches" << 13 << true << false << false;
+    QTest::newRow("cms") << "lblCentimetres" << 13 << false << false << false;
+    QTest::newRow("link") << "lblUrl" << 13 << true << false << true;
+    QTest::newRow("result") << "lblResult" << 16 << true << false << false;
+    QTest::newRow("window font in a bold frame") << "cboStone" << 12 << false << false << false;
+    QTest::newRow("status line") << "lblStatus2" << 12 << false << false << false;
+    QTest::newRow("status title") << "lblStatusTitle" << 12 << true << false << false;
+    QTest::newRow("description") << "lblDescription" << 11 << true << false << false;
+}
+
+void TestMainWindow::fonts()
+{
+    QFETCH(QString, name);
+    const QFont font = child<QWidget>(window, qPrintable(name))->font();
+    QCOMPARE(QFontInfo(font).family(), QString("Liberation Sans"));
+    QTEST(font.pixelSize(), "pixels");
+    QTEST(font.bold(), "bold");
+    QTEST(font.italic(), "italic");
+    QTEST(font.underline(), "underline");
+}
+
+void TestMainWindow::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+
+    const QPalette system = QApplication::palette();
+    QTest::newRow("banner background") << "txtTitle" << int(QPalette::Base) << QColor(0, 0, 128);
+    QTest::newRow("banner text") << "txtTitle" << int(QPalette::Text) << QColor(Qt::white);
+    QTest::newRow("calculate") << "btnCalculate" << int(QPalette::Button) << QColor(Qt::white);
+    QTest::newRow("link") << "lblUrl" << int(QPalette::WindowText) << QColor(0, 0, 192);
+    QTest::newRow("hidden line") << "lblFindOutMore" << int(QPalette::WindowText) << system.color(QPalette::Button);
+    QTest::newRow("title row") << "lblStatusTitle" << int(QPalette::WindowText) << system.color(QPalette::HighlightedText);
+    QTest::newRow("title row back") << "lblStatusTitle" << int(QPalette::Window) << QColor(0, 0, 128);
+    QTest::newRow("result") << "lblResult" << int(QPalette::WindowText) << system.color(QPalette::WindowText);
+    QTest::newRow("unit label") << "lblPounds" << int(QPalette::WindowText) << QColor(0, 0, 128);
+}
+
+void TestMainWindow::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QTEST(child<QWidget>(window, qPrintable(name))->palette().color(QPalette::ColorRole(role)), "colour");
+}
+
+void TestMainWindow::tooltips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tooltip");
+
+    QTest::newRow("height list") << "cboFeet" << "Or Choose Height In Feet And Inches";
+    QTest::newRow("or") << "lblOr" << "Or Choose Height In Feet And Inches";
+    QTest::newRow("centimetres") << "rdoCentimetres" << "Click To Select Centimetres";
+    QTest::newRow("pounds") << "rdoPounds" << "Click To Select Pounds";
+    QTest::newRow("height") << "txtHght" << "Input Height Here";
+    QTest::newRow("weight") << "txtWeight" << "Input Weight Here";
+    QTest::newRow("calculate") << "btnCalculate" << "Press To Calculate BMI";
+    QTest::newRow("result") << "lblResult" << "Body Mass Index Displayed Here";
+    QTest::newRow("weight list") << "cboStone" << "";
+    QTest::newRow("weight or") << "lblOrweight" << "";
+    QTest::newRow("unit label") << "lblInches" << "";
+}
+
+void TestMainWindow::tooltips()
+{
+    QFETCH(QString, name);
+    QTEST(child<QWidget>(window, qPrintable(name))->toolTip(), "tooltip");
+}
+
+void TestMainWindow::linkPointer()
+{
+    const QCursor pointer = child<QWidget>(window, "lblUrl")->cursor();
+    QCOMPARE(pointer.shape(), Qt::BitmapCursor);
+    const QImage image = pointer.pixmap().toImage();
+    QCOMPARE(image.size(), QSize(32, 32));
+    QCOMPARE(image.pixelColor(pointer.hotSpot()), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(pointer.hotSpot() + QPoint(1, 3)), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(child<QWidget>(window, "lblStatus1")->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestMainWindow::startState()
+{
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, "txtHght"));
+    QVERIFY(child<OptionButton>(window, "rdoInches")->value());
+    QVERIFY(!child<OptionButton>(window, "rdoCentimetres")->value());
+    QVERIFY(child<OptionButton>(window, "rdoPounds")->value());
+    QVERIFY(!child<OptionButton>(window, "rdoKilograms")->value());
+    QVERIFY(child<Label>(window, "lblInches")->fontBold());
+    QVERIFY(child<Label>(window, "lblPounds")->fontBold());
+    QVERIFY(!child<Label>(window, "lblCentimetres")->fontBold());
+    QVERIFY(!child<Label>(window, "lblKilograms")->fontBold());
+    QVERIFY(child<TextBox>(window, "txtHght")->text().isEmpty());
+    QVERIFY(child<TextBox>(window, "txtWeight")->text().isEmpty());
+    QVERIFY(child<Label>(window, "lblResult")->caption().isEmpty());
+    QCOMPARE(child<DropDownList>(window, "cboFeet")->currentText(), QString("Feet / Inches"));
+    QCOMPARE(child<DropDownList>(window, "cboStone")->currentText(), QString("Stone / Pounds"));
+    // the height field's focus handler has put every line in normal colours
+    QCOMPARE(highlightedLine(window), 0);
+}
+
+// Tab stops once in each unit group, at the selected option, and never on the banner.
+void TestMainWindow::tabOrder()
+{
+    const QStringList expected{"rdoInches", "cboFeet", "txtWeight", "rdoPounds", "cboStone",
+                               "btnCalculate", "btnReset", "txtHght"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::menus()
+{
+    const QList<QAction *> top = window->menuBar()->actions();
+    QCOMPARE(top.size(), 2);
+    QCOMPARE(top[0]->text(), QString("&File"));
+    QCOMPARE(top[1]->text(), QString("&Help"));
+    QCOMPARE(top[0]->menu()->objectName(), QString("mnuFile"));
+    QCOMPARE(top[1]->menu()->objectName(), QString("mnuHelpAbout"));
+    QCOMPARE(top[0]->menu()->actions().first()->text(), QString("&Exit"));
+    QCOMPARE(top[1]->menu()->actions().first()->text(), QString("&About"));
+}
+
+void TestMainWindow::exitEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("access keys") << "keys";
+    QTest::newRow("menu item") << "menu";
+    QTest::newRow("close box") << "close";
+}
+
+// With values typed and a BMI shown, the window goes at once and no question is asked.
+void TestMainWindow::exitEndsTheProgram()
+{
+    QFETCH(QString, how);
+    MessageRecorder messages;
+    child<TextBox>(window, "txtHght")->setText("170");
+    child<Label>(window, "lblResult")->setCaption("24.2");
+    if (how == u"keys") {
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QMenu *file = child<QMenu>(window, "mnuFile");
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file, Qt::Key_E);
+    } else if (how == u"menu") {
+        child<QMenu>(window, "mnuFile")->actions().first()->trigger();
+    } else {
+        window->close();
+    }
+    QTRY_VERIFY(window.isNull());
+    // no window is left, so the application ends
+    QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible));
+    QCOMPARE(messages.shown.size(), 0u);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
