@@ -192,7 +192,8 @@ void Form::centreOnScreen()
     if (!screen)
         return;
     adjustSize();
-    move(screen->availableGeometry().center() - rect().center());
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), screen->availableGeometry())
+             .topLeft());
 }
 
 void Form::Unload()

@@ -1,0 +1,300 @@
+#include "support.h"
+
+#include "about/formabout.h"
+#include "toolkit/application.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opens_data();
+    void opens();
+    void closes_data();
+    void closes();
+    void opensAgainAsBefore();
+    void contents();
+    void linkOpens_data();
+    void linkOpens();
+    void linkFails_data();
+    void linkFails();
+    void slowOpenerDoesNotHang();
+
+private:
+    FormAbout *openAbout();
+    void installOpener(const QString &script);
+    void clickLink(const char *link);
+
+    QPointer<FormBMI> window;
+    QTemporaryDir bin;
+    QByteArray originalPath;
+};
+
+void TestAbout::initTestCase()
+{
+    configureApplication();
+    originalPath = qgetenv("PATH");
+}
+
+void TestAbout::init()
+{
+    window = openMainWindow();
+    QFile::remove(bin.filePath("xdg-open"));
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + originalPath);
+}
+
+void TestAbout::cleanup()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (qobject_cast<FormAbout *>(top))
+            delete top;
+    delete window;
+    qputenv("PATH", originalPath);
+}
+
+namespace {
+
+qsizetype openAboutWindows()
+{
+    return std::ranges::count_if(QApplication::topLevelWidgets(), [](const QWidget *top) {
+        return qobject_cast<const FormAbout *>(top) && top->isVisible();
+    });
+}
+
+}
+
+FormAbout *TestAbout::openAbout()
+{
+    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
+    FormAbout *about = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<FormAbout *>(top); found && found->isVisible())
+            about = found;
+    return about;
+}
+
+// The stand-in opener records its link, its folder and its process number.
+void TestAbout::installOpener(const QString &body)
+{
+    QFile opener(bin.filePath("xdg-open"));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" \"$PWD\" \"$$\" > '%1'\n%2\n")
+                     .arg(bin.filePath("opened"), body).toLocal8Bit());
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestAbout::opens_data()
+{
+    QTest::addColumn<bool>("byKeys");
+    QTest::newRow("menu") << false;
+    QTest::newRow("access keys") << true;
+}
+
+void TestAbout::opens()
+{
+    QFETCH(bool, byKeys);
+    FormAbout *about = nullptr;
+    if (byKeys) {
+        QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+        QMenu *help = child<QMenu>(window, "mnuHelpAbout");
+        QTRY_VERIFY(help->isVisible());
+        QTest::keyClick(help, Qt::Key_A);
+        QTRY_VERIFY((about = qobject_cast<FormAbout *>(QApplication::activeWindow())));
+    } else {
+        about = openAbout();
+    }
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QString("About "));
+    QCOMPARE(about->centralWidget()->size(), QSize(273, 233));
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(about, "cmdOk"));
+    // centred to within the width of the window frame, which is known only once shown
+    const QPointF offset = QRectF(about->frameGeometry()).center()
+        - QRectF(QGuiApplication::primaryScreen()->availableGeometry()).center();
+    QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3, qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isEnabled());
+    QVERIFY(!child<QWidget>(window, "btnCalculate")->isEnabled());
+}
+
+void TestAbout::closes_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK by mouse") << "ok";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+// However it is closed, the main window takes input again with everything as it was.
+void TestAbout::closes()
+{
+    QFETCH(QString, how);
+    MessageRecorder messages;
+    child<OptionButton>(window, "rdoCentimetres")->setValue(true);
+    child<DropDownList>(window, "cboStone")->setListIndex(99);
+    auto *height = child<TextBox>(window, "txtHght");
+    height->setText("170");
+    height->setFocus(Qt::TabFocusReason);
+    child<CommandButton>(window, "btnCalculate")->click();
+    const QString shown = child<Label>(window, "lblResult")->caption();
+    QCOMPARE(shown, QString("24.2"));
+
+    FormAbout *about = openAbout();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QPointer<FormAbout> guard = about;
+    auto *ok = child<CommandButton>(about, "cmdOk");
+    if (how == u"ok")
+        clickOn(ok);
+    else if (how == u"enter")
+        QTest::keyClick(ok, Qt::Key_Return);
+    else if (how == u"escape")
+        QTest::keyClick(ok, Qt::Key_Escape);
+    else
+        about->close();
+    QTRY_VERIFY(guard.isNull());
+
+    QVERIFY(window->isEnabled());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), height);
+    QCOMPARE(height->text(), QString("170"));
+    QVERIFY(child<OptionButton>(window, "rdoCentimetres")->value());
+    QCOMPARE(child<DropDownList>(window, "cboStone")->currentText(), QString("11 Stone"));
+    QCOMPARE(child<Label>(window, "lblResult")->caption(), shown);
+    QCOMPARE(highlightedLine(window), 2);
+    QCOMPARE(messages.shown.size(), 0u);
+}
+
+void TestAbout::opensAgainAsBefore()
+{
+    QPointer<FormAbout> first = openAbout();
+    const QRect place = first->geometry();
+    clickOn(child<CommandButton>(first, "cmdOk"));
+    QTRY_VERIFY(first.isNull());
+    FormAbout *second = openAbout();
+    QVERIFY(second);
+    QCOMPARE(second->geometry(), place);
+    QVERIFY(!window->isEnabled());
+    QVERIFY(QTest::qWaitForWindowActive(second));
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(second, "cmdOk"));
+}
+
+void TestAbout::contents()
+{
+    FormAbout *about = openAbout();
+    QCOMPARE(child<Label>(about, "lblAbout")->caption(), QString("Verided DAR Uzed"));
+    QCOMPARE(child<Label>(about, "Label1")->caption(), QString("Version 1.1"));
+    QVERIFY(child<Label>(about, "Label2")->caption().startsWith("Copyright"));
+    QVERIFY(!child<Label>(about, "Label3")->caption().isEmpty());
+    QVERIFY(child<Label>(about, "Label4")->caption().isEmpty());
+    QCOMPARE(child<Label>(about, "lblFeedBack")->caption(), QString("Contact:"));
+    QCOMPARE(child<Label>(about, "lblWebs")->caption(), QString("Web Site:"));
+    QCOMPARE(child<QWidget>(about, "lblUrl")->geometry(), QRect(72, 152, 161, 17));
+    QCOMPARE(child<QWidget>(about, "lblUrl")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY(child<QWidget>(about, "lblEmail")->font().underline());
+    QCOMPARE(child<QWidget>(about, "lblEmail")->cursor().shape(), Qt::BitmapCursor);
+    // only OK takes the focus
+    for (QWidget *control : about->findChildren<QWidget *>())
+        QCOMPARE(control->focusPolicy() != Qt::NoFocus, control->objectName() == u"cmdOk");
+}
+
+void TestAbout::linkOpens_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("main window") << "main lblUrl" << "http://www.verided.example/";
+    QTest::newRow("software page") << "about lblUrl" << "http://www.verided.example/software";
+    QTest::newRow("e-mail") << "about lblEmail" << "mailto:info@verided.example?subject=Verided DAR Uzed";
+}
+
+void TestAbout::clickLink(const char *link)
+{
+    const QString name = QString::fromLatin1(link);
+    QWidget *owner = name.startsWith(u"main") ? static_cast<QWidget *>(window) : openAbout();
+    clickOn(child<Label>(owner, qPrintable(name.section(u' ', 1))));
+}
+
+// The link goes to the opener as one argument, from the program's folder, and
+// a successful open shows nothing.
+void TestAbout::linkOpens()
+{
+    QFETCH(QString, link);
+    installOpener("exit 0");
+    MessageRecorder messages;
+    QDir::setCurrent(QDir::rootPath());
+    clickLink(qPrintable(link));
+    QFile record(bin.filePath("opened"));
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLocal8Bit(record.readAll()).split(u'\n');
+    QCOMPARE(lines.value(0), QString("1"));
+    QTEST(lines.value(1), "opened");
+    QCOMPARE(lines.value(2), App::Path());
+    QCOMPARE(messages.shown.size(), 0u);
+    if (link.startsWith(u"about"))
+        QVERIFY(openAboutWindows() == 1);
+}
+
+void TestAbout::linkFails_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("message");
+
+    const QString web = "No Browser Installed. Cannot Open Web Page.";
+    const QString mail = "No Default Email Program Enabled or Installed - Unable To Send Email ";
+    for (const char *opener : {"fails", "missing"}) {
+        QTest::addRow("main window, opener %s", opener) << "main lblUrl" << opener << web;
+        QTest::addRow("software page, opener %s", opener) << "about lblUrl" << opener << web;
+        QTest::addRow("e-mail, opener %s", opener) << "about lblEmail" << opener << mail;
+    }
+}
+
+void TestAbout::linkFails()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, opener);
+    if (opener == u"fails")
+        installOpener("exit 3");
+    else
+        qputenv("PATH", bin.path().toLocal8Bit());
+    MessageRecorder messages;
+    clickLink(qPrintable(link));
+    QCOMPARE(messages.shown.size(), 1u);
+    QTEST(messages.shown[0].prompt, "message");
+    QCOMPARE(messages.shown[0].style, 0);
+    QCOMPARE(messages.shown[0].title, QString("Verided DAR Uzed"));
+}
+
+// An opener that stays in the foreground counts as opened after a short
+// wait, and is reaped once it ends.
+void TestAbout::slowOpenerDoesNotHang()
+{
+    installOpener("sleep 3");
+    MessageRecorder messages;
+    QElapsedTimer clock;
+    clock.start();
+    clickLink("main lblUrl");
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(messages.shown.size(), 0u);
+    QFile record(bin.filePath("opened"));
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QString pid = QString::fromLocal8Bit(record.readAll()).split(u'\n').value(3);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists("/proc/" + pid), 8000);
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
