@@ -2,8 +2,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
+#include <QPainter>
 
 bool FocusEntry::enters()
 {
@@ -162,15 +161,23 @@ Frame::Frame(QWidget *parent)
 {
 }
 
+// Drawn as an etched line with the caption set into its top edge, over the
+// same background as the window, so that opaque labels inside blend in.
 void Frame::paintEvent(QPaintEvent *)
 {
-    // The caption's colour is the frame's own; setting it on the palette would
-    // pass it on to every control inside the frame.
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QColor caption = resolveColour(m_foreColor);
-    option.textColor = caption;
-    option.palette.setColor(QPalette::WindowText, caption);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QString caption = title();
+    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect line = rect().adjusted(0, top, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(line);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(line.translated(1, 1));
+    if (caption.isEmpty())
+        return;
+    const QRect text(CaptionIndent, 0, metrics.horizontalAdvance(caption) + 2 * CaptionPadding, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(resolveColour(m_foreColor));
+    painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }

@@ -147,5 +147,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static constexpr int CaptionIndent = 6;
+    static constexpr int CaptionPadding = 2;
     Colour m_foreColor = SystemColour::ButtonText;
 };
