@@ -93,6 +93,20 @@ constexpr ContainerDef containers[] = {
     {"frmBMITable", statusTable},
 };
 
+// The option buttons' own captions are clipped and say nothing; the lists and
+// the result keep their shown text as what is read.
+constexpr AccessibleDef accessible[] = {
+    {"txtHght",        "Height",      nullptr},
+    {"rdoInches",      "inches",      nullptr},
+    {"rdoCentimetres", "centimetres", nullptr},
+    {"cboFeet",        nullptr,       "Height in feet and inches"},
+    {"txtWeight",      "Weight",      nullptr},
+    {"rdoPounds",      "pounds",      nullptr},
+    {"rdoKilograms",   "kilograms",   nullptr},
+    {"cboStone",       nullptr,       "Weight in stone and pounds"},
+    {"lblResult",      nullptr,       "Your BMI"},
+};
+
 constexpr MenuItemDef fileMenu[] = {{"mnuFileExit", "&Exit"}};
 constexpr MenuItemDef helpMenu[] = {{"mnuAbout", "&About"}};
 constexpr MenuDef menus[] = {
@@ -102,4 +116,4 @@ constexpr MenuDef menus[] = {
 
 }
 
-const FormDef FormBMI::Layout{"FormBMI", "Verided DAR Uzed 1.1", {6120, 5505}, WindowFont, containers, menus};
+const FormDef FormBMI::Layout{"FormBMI", "Verided DAR Uzed 1.1", {6120, 5505}, WindowFont, containers, menus, accessible};

@@ -1,5 +1,5 @@
 #pragma once
 
 // Everything the program sets on the application before its first window:
-// its title, the style its fixed layout is drawn for, and its icon.
+// its names and version, the style its fixed layout is drawn for, and its icon.
 void configureApplication();

@@ -9,6 +9,9 @@ constexpr Colour NormalFore = 0x800000;
 constexpr Colour HighlightBack = 0xC0C0FF;
 constexpr Colour HighlightFore = SystemColour::ButtonText;
 
+// Lets a screen reader tell which line the colours single out.
+const QString CurrentStatus = QStringLiteral("Current weight status");
+
 }
 
 void FormBMI::ClearResult()
@@ -22,6 +25,7 @@ void FormBMI::ResetStatusColours()
     for (Label *line : statusLines) {
         line->setBackColor(NormalBack);
         line->setForeColor(NormalFore);
+        line->setAccessibleDescription(QString());
     }
 }
 
@@ -29,6 +33,7 @@ void FormBMI::HighlightStatus(Label *line)
 {
     line->setBackColor(HighlightBack);
     line->setForeColor(HighlightFore);
+    line->setAccessibleDescription(CurrentStatus);
 }
 
 // Goes by the value as shown, already rounded to one decimal, so the lines

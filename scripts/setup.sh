@@ -1,11 +1,21 @@
 # Installs the Debian packages that building, running and testing need and
 # that this machine lacks. Sourced by the run and test scripts.
 
+# To build and run the program.
 required_packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-wayland
     fonts-liberation
     xvfb xauth
+)
+
+# To test it as a desktop does: installed files, the accessibility bus, a
+# Wayland compositor, and the Debian package.
+test_packages=(
+    desktop-file-utils appstream file
+    dbus at-spi2-core python3-pyatspi
+    weston
+    dpkg-dev
 )
 
 install_missing_packages() {

@@ -136,6 +136,13 @@ void Form::build(const FormDef &def)
     for (OptionButton *option : findChildren<OptionButton *>())
         option->updateTabStop();
 
+    for (const AccessibleDef &row : def.accessible) {
+        auto *widget = control<QWidget>(row.name);
+        if (row.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        if (row.accessibleDescription)
+            widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
+    }
     buildMenus(def.menus);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

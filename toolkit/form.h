@@ -22,6 +22,13 @@ struct MenuDef {
     std::span<const MenuItemDef> items;
 };
 
+// What a screen reader says of a control, where its own text does not say it.
+struct AccessibleDef {
+    const char *name;
+    const char *accessibleName;         // null: the control's own text
+    const char *accessibleDescription;  // null: none
+};
+
 struct FormDef {
     const char *name;
     const char *title;
@@ -29,6 +36,7 @@ struct FormDef {
     FontSpec font;  // unset: the toolkit's default font
     std::span<const ContainerDef> containers;
     std::span<const MenuDef> menus;
+    std::span<const AccessibleDef> accessible = {};
 };
 
 // A window of the toolkit: a fixed client area laid out from its inventory,

@@ -1,13 +1,17 @@
 #include "pointer.h"
 
-#include <QPixmap>
+#include "pictures.h"
+
+#include <QGuiApplication>
 
 namespace {
+constexpr int Size = 32;
 constexpr int HotSpotX = 10;
 constexpr int HotSpotY = 1;
 }
 
 QCursor handPointer()
 {
-    return QCursor(QPixmap(QStringLiteral(":/pointers/hand.xpm")), HotSpotX, HotSpotY);
+    const QPixmap hand = renderPicture(QStringLiteral(":/pointers/hand.svg"), Size, qApp->devicePixelRatio());
+    return QCursor(hand, HotSpotX, HotSpotY);
 }

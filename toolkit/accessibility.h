@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes a label read as exactly its caption, even an empty one; Qt would
+// otherwise read an empty label as the caption of the frame around it.
+void installLabelAccessibility();
