@@ -21,6 +21,8 @@ struct FontSpec {
         font.setBold(style & Bold);
         font.setItalic(style & Italic);
         font.setUnderline(style & Underline);
+        // Whole-pixel glyph advances, as the layout's widths were measured with.
+        font.setHintingPreference(QFont::PreferFullHinting);
         return font;
     }
 };

@@ -83,6 +83,26 @@ void setLook(QWidget *widget, unsigned look)
     }
 }
 
+// Labels are drawn on their container, beneath every control of its own:
+// the controls in the order made, the labels below them likewise, and a label
+// marked to lie above the others topmost among the labels.
+void stackControls(const std::vector<std::pair<QWidget *, bool>> &stack)
+{
+    QWidget *lowestControl = nullptr;
+    for (const auto &[widget, onTop] : stack)
+        if (!qobject_cast<Label *>(widget)) {
+            widget->raise();
+            lowestControl = lowestControl ? lowestControl : widget;
+        }
+    for (const auto &[widget, onTop] : stack)
+        if (onTop && qobject_cast<Label *>(widget)) {
+            if (lowestControl)
+                widget->stackUnder(lowestControl);
+            else
+                widget->raise();
+        }
+}
+
 bool takesFocus(const QWidget *widget)
 {
     return widget->focusPolicy() != Qt::NoFocus;
@@ -111,23 +131,21 @@ void Form::build(const FormDef &def)
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget *>> tabStops;
-    std::vector<QWidget *> onTop;
     for (const ContainerDef &container : def.containers) {
         QWidget *parent = container.container ? control<QWidget>(container.container) : client;
+        std::vector<std::pair<QWidget *, bool>> stack;
         for (const ControlDef &row : container.controls) {
             QWidget *widget = createControl(row, parent, windowFont);
+            stack.emplace_back(widget, row.look & Look::OnTop);
             if (takesFocus(widget))
                 tabStops.emplace_back(row.tab, widget);
-            if (row.look & Look::OnTop)
-                onTop.push_back(widget);
             if (row.look & Look::DefaultButton)
                 m_defaultButton = qobject_cast<CommandButton *>(widget);
             if (row.look & Look::CancelButton)
                 m_cancelButton = qobject_cast<CommandButton *>(widget);
         }
+        stackControls(stack);
     }
-    for (QWidget *widget : onTop)
-        widget->raise();
     std::ranges::sort(tabStops, {}, &std::pair<int, QWidget *>::first);
     for (const auto &[tab, widget] : tabStops)
         m_tabOrder.push_back(widget);

@@ -1,0 +1,139 @@
+// Runs on a real X server with QT_SCALE_FACTOR set: the fixed layout scales as
+// one, text that fits at scale 1 still fits, pictures are drawn at the scale.
+#include "support.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+
+class TestScaling : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { delete window; }
+    void controlsScaleOnScreen_data();
+    void controlsScaleOnScreen();
+    void textFitsAsAtScaleOne();
+    void picturesAreDrawnAtTheScale();
+
+private:
+    QPointer<FormBMI> window;
+    qreal scale = 1;
+    QImage screen;
+};
+
+void TestScaling::initTestCase()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("needs an X server");
+    configureApplication();
+    window = openMainWindow();
+    scale = window->devicePixelRatioF();
+    QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    QTest::qWait(300);
+    screen = window->screen()->grabWindow(0).toImage();
+}
+
+void TestScaling::controlsScaleOnScreen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QSize>("filled");
+
+    // the banner's navy lies inside its one-pixel frame
+    QTest::newRow("banner") << "txtTitle" << QColor(0, 0, 128) << QSize(175, 25);
+    QTest::newRow("status title row") << "lblStatusTitle" << QColor(0, 0, 128) << QSize(183, 17);
+    QTest::newRow("description") << "lblDescription" << QColor(Qt::white) << QSize(233, 27);
+}
+
+// Measured on the screen's own pixels: the box a control fills with its
+// colour spans its logical size times the scale.
+void TestScaling::controlsScaleOnScreen()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    QFETCH(QSize, filled);
+    const QWidget *control = child<QWidget>(window, qPrintable(name));
+    const QRect around = QRectF(QPointF(control->mapToGlobal(QPoint(0, 0))) * scale, QSizeF(control->size()) * scale)
+                             .toAlignedRect().adjusted(-1, -1, 1, 1);
+    QRect box;
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x)
+            if (screen.pixelColor(x, y) == colour)
+                box |= QRect(x, y, 1, 1);
+    // within a device pixel or so for each edge that falls between pixels
+    const QSizeF expected = QSizeF(filled) * scale;
+    const qreal slack = 1 + scale;
+    QVERIFY2(qAbs(box.width() - expected.width()) <= slack && qAbs(box.height() - expected.height()) <= slack,
+             qPrintable(QString("%1x%2").arg(box.width()).arg(box.height())));
+}
+
+namespace {
+
+// The room a control's text has, and the text itself.
+std::pair<QRectF, QStringList> textRoom(const QWidget *control)
+{
+    const QRectF all = control->contentsRect();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return {all, {label->text()}};
+    if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        return {all.adjusted(8, 0, -8, 0), {frame->title()}};
+    if (auto *field = qobject_cast<const QLineEdit *>(control))
+        return {all.adjusted(4, 0, -4, 0), {field->text()}};
+    if (auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+        return {list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list), entries};
+    }
+    if (auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        const int indicator = qobject_cast<const QPushButton *>(button) ? 8 : 20;
+        return {all.adjusted(indicator, 0, -4, 0), {button->text()}};
+    }
+    return {all, {}};
+}
+
+bool fits(const QWidget *control)
+{
+    const auto [room, texts] = textRoom(control);
+    const QFontMetricsF metrics(control->font(), control);
+    const bool wraps = qobject_cast<const QLabel *>(control);
+    // Only what stands on the baseline must show; descenders may touch the edge.
+    return std::ranges::all_of(texts, [&](const QString &text) {
+        const QRectF needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0), text);
+        return text.isEmpty()
+            || (needed.width() <= room.width() + 0.5 && needed.height() - metrics.descent() <= room.height() + 0.5);
+    });
+}
+
+}
+
+// Only the option buttons' own captions are clipped, by design, at any scale.
+void TestScaling::textFitsAsAtScaleOne()
+{
+    QStringList clipped;
+    for (const QWidget *control : window->centralWidget()->findChildren<QWidget *>())
+        if (!control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_") && !fits(control))
+            clipped << control->objectName();
+    clipped.sort();
+    QCOMPARE(clipped, (QStringList{"rdoCentimetres", "rdoInches", "rdoKilograms", "rdoPounds"}));
+}
+
+void TestScaling::picturesAreDrawnAtTheScale()
+{
+    const QPixmap hand = child<QWidget>(window, "lblUrl")->cursor().pixmap();
+    QCOMPARE(hand.devicePixelRatio(), scale);
+    QCOMPARE(hand.width(), qRound(32 * scale));
+    const QPixmap icon = window->windowIcon().pixmap(QSize(32, 32), scale);
+    QCOMPARE(icon.width(), qRound(32 * scale));
+}
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
