@@ -16,6 +16,8 @@ test_packages=(
     dbus at-spi2-core python3-pyatspi
     weston
     dpkg-dev
+    clang libclang-rt-14-dev
+    xdotool python3-pil
 )
 
 install_missing_packages() {

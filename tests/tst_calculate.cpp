@@ -87,6 +87,19 @@ void TestCalculate::calculate_data()
     QTest::newRow("square underflows") << "1E-200" << "cm" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("overflow ends finite") << "1E154" << "in" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("too large to show") << "100" << "cm" << both("1.7976931348623157E308", "1,7976931348623157E308") << "kg" << "" << 0 << Messages::OutOfRange;
+    // extreme texts
+    const QString thousands(3000, u'0');
+    QTest::newRow("1E308 inches") << "1E308" << "in" << "70" << "lb" << "" << 0 << Messages::OutOfRange;
+    QTest::newRow("1E-308 cm") << "1E-308" << "cm" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
+    QTest::newRow("denormal height") << both("4.9E-324", "4,9E-324") << "cm" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
+    QTest::newRow("minus zero") << "-0" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
+    QTest::newRow("fifteen digits") << "170" << "cm" << "1E15" << "kg" << both("346020761245675.0", "346020761245675,0") << 4 << none;
+    QTest::newRow("beyond fifteen digits") << "170" << "cm" << "1E16" << "kg" << both("3460207612456750.0", "3460207612456750,0") << 4 << none;
+    QTest::newRow("thousands of digits") << "1" + thousands << "cm" << "70" << "kg" << "" << 0 << "Please Enter Or Select A Valid Height Value";
+    QTest::newRow("thousands of zeros after the point") << both("0.", "0,") + thousands + "1" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
+    QTest::newRow("thousands of trailing zeros") << both("170.", "170,") + thousands << "cm" << "70" << "kg" << both("24.2", "24,2") << 2 << none;
+    QTest::newRow("longest text the field takes") << QString(32767, u'7') << "cm" << "70" << "kg" << "" << 0 << "Please Enter Or Select A Valid Height Value";
+    QTest::newRow("longest zero the field takes") << QString(32767, u'0') << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
     // the value read is the value validated
     if (decimalComma()) {
         QTest::newRow("decimal comma") << "170" << "cm" << "70,5" << "kg" << "24,4" << 2 << none;

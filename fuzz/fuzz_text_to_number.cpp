@@ -1,0 +1,49 @@
+// Any text, in a full-stop and in a decimal-comma region: reading it never
+// crashes, the numeric test agrees with the reading, and every text read is
+// the double nearest its value.
+#include "bmi/numbertext.h"
+#include "reference.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const NumberFormat FullStop{QStringLiteral("."), QStringLiteral(",")};
+const NumberFormat DecimalComma{QStringLiteral(","), QStringLiteral(".")};
+
+// Strips what the region adds to a plain number: blanks, group separators,
+// and a decimal separator other than the full stop.
+std::string plainForm(const QString &text, const NumberFormat &format)
+{
+    QString plain = text.trimmed();
+    plain.remove(format.groupSeparator);
+    plain.replace(format.decimalSeparator, QStringLiteral("."));
+    return plain.toStdString();
+}
+
+void check(const QString &text, const NumberFormat &format)
+{
+    const std::optional<double> value = TextToNumber(text, format);
+    if (IsNumericText(text, format) != value.has_value())
+        std::abort();
+    if (!value)
+        return;
+    const Reading reference = referenceRead(plainForm(text, format));
+    if (reference.overflows || std::bit_cast<std::uint64_t>(reference.value) != std::bit_cast<std::uint64_t>(*value))
+        std::abort();
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const QString &text : {QString::fromUtf8(bytes), QString::fromLatin1(bytes)}) {
+        check(text, FullStop);
+        check(text, DecimalComma);
+    }
+    return 0;
+}
