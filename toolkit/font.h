@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
-// A font as face, size in points and style.
+// A font as face, size in points and style. The faces the layouts name are
+// Windows faces; where they are missing, Liberation Sans stands in for them,
+// metric-compatible with Arial.
 struct FontSpec {
     enum Style : unsigned { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 
@@ -16,7 +19,10 @@ struct FontSpec {
     // (points at 96 logical dots per inch), whatever the screen's own resolution.
     QFont toQFont() const
     {
-        QFont font(QString::fromLatin1(face));
+        QFont font;
+        // Naming the face that stands in for a missing one saves a search of
+        // every installed font for a fallback.
+        font.setFamilies({QString::fromLatin1(face), QStringLiteral("Liberation Sans")});
         font.setPixelSize(qRound(points * 96.0 / 72.0));
         font.setBold(style & Bold);
         font.setItalic(style & Italic);

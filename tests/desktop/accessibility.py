@@ -7,98 +7,26 @@ server on DISPLAY (run-desktop-test does both): accessibility.py PROGRAM
 """
 import subprocess
 import sys
-import time
 
-import pyatspi
+from atspi import (application, check, eventually, everything, find, press, report, states,
+                   status_line, wait_for)
 
 APP_NAME = "Verided DAR Uzed"
-failures = []
-checks = 0
-
-
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-
-
-def wait_for(find, timeout=10):
-    end = time.time() + timeout
-    while time.time() < end:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def eventually(predicate, timeout=5):
-    """Whether the predicate comes true within the timeout; events reach the bus a little later."""
-    return wait_for(lambda: True if predicate() else None, timeout) is not None
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == APP_NAME:
-            return app
-    return None
-
-
-def everything(root):
-    yield root
-    for child in root:
-        if child is not None:
-            yield from everything(child)
-
-
-def find(root, role, name=None, starts=None):
-    for node in everything(root):
-        if node.getRoleName() != role:
-            continue
-        if name is not None and node.name != name:
-            continue
-        if starts is not None and not node.name.startswith(starts):
-            continue
-        return node
-    return None
-
-
-def states(node):
-    return {pyatspi.stateToString(s) for s in node.getState().getStates()}
-
-
-def press(button):
-    actions = button.queryAction()
-    for i in range(actions.nActions):
-        if actions.getName(i) in ("Press", "press", "click"):
-            actions.doAction(i)
-            return
-    actions.doAction(0)
-
-
-STATUS_LINES = {
-    1: "   Below 18.5",
-    2: "    18.5 - 24.9",
-    3: "    25.0 - 29.9",
-    4: " 30.0 and Above",
-}
 
 
 def status_descriptions(window):
-    return {line: find(window, "label", starts=start).description for line, start in STATUS_LINES.items()}
+    return {line: status_line(window, line).description for line in range(1, 5)}
 
 
 def main(program):
     process = subprocess.Popen([program])
     try:
-        app = wait_for(application)
-        check(app is not None, "the program appears on the accessibility bus")
-        if app is None:
+        app = wait_for(lambda: application(APP_NAME))
+        if not check(app is not None, "the program appears on the accessibility bus"):
             return
         window = wait_for(lambda: find(app, "frame", "Verided DAR Uzed 1.1"))
-        check(window is not None, "the main window is a frame named by its title")
+        if not check(window is not None, "the main window is a frame named by its title"):
+            return
 
         height = find(window, "text", "Height")
         weight = find(window, "text", "Weight")
@@ -141,5 +69,4 @@ def main(program):
 
 if __name__ == "__main__":
     main(sys.argv[1])
-    print(f"accessibility: {checks} checks, {len(failures)} failed")
-    sys.exit(1 if failures else 0)
+    sys.exit(report("accessibility"))
