@@ -4,7 +4,7 @@
 # To build and run the program.
 required_packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-wayland
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-wayland
     fonts-liberation
     xvfb xauth
 )
