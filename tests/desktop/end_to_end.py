@@ -70,8 +70,13 @@ class Session:
     def result(self):
         return self.control("label", description="Your BMI").name
 
-    def alert(self):
-        return wait_for(lambda: find(self.app, "alert"), timeout=5)
+    def answer_box(self, title, message, what):
+        """Checks the message box that has opened, then closes it with Enter."""
+        alert = wait_for(lambda: find(self.app, "alert"), timeout=5)
+        check(alert is not None and alert.name == title, f"{what}: a box titled {title!r}")
+        check(alert is not None and find(alert, "label", message) is not None, f"{what}: the box says {message!r}")
+        key("Return")
+        check(eventually(lambda: find(self.app, "alert") is None), f"{what}: Enter closes the box")
 
 
 def install_opener(folder):
@@ -140,12 +145,7 @@ def reset_and_message(s):
     # Enter on a focused button presses that button; from a field it presses CALCULATE
     click(s.control("text", "Height"))
     key("Return")
-    alert = s.alert()
-    check(alert is not None and alert.name == "Oops!", "Calculate after Reset shows an Oops! box")
-    check(alert is not None and find(alert, "label", "Please Enter Or Select A Value For Both Height And Weight") is not None,
-          "the box asks for both values")
-    key("Return")
-    check(eventually(lambda: find(s.app, "alert") is None), "Enter closes the box")
+    s.answer_box("Oops!", "Please Enter Or Select A Value For Both Height And Weight", "Calculate after Reset")
 
 
 def about_and_back(s):
@@ -164,24 +164,21 @@ def about_and_back(s):
     check(s.result() == "24.1" and highlighted(s.window) == 2, "the shown BMI is untouched")
 
 
+def opener_exits_with(opener_dir, status):
+    with open(os.path.join(opener_dir, "mode"), "w") as mode:
+        mode.write(str(status))
+
+
 def links(s, opener_dir):
-    mode = os.path.join(opener_dir, "mode")
-    with open(mode, "w") as f:
-        f.write("0")
+    opener_exits_with(opener_dir, 0)
     click(s.control("label", "www.verided.example"))
     opened = os.path.join(opener_dir, "opened")
     check(eventually(lambda: os.path.exists(opened)), "the main window's link reaches the opener")
     check(os.path.exists(opened) and open(opened).read() == "http://www.verided.example/", "the link is the site's root page")
     check(find(s.app, "alert") is None, "a successful open shows nothing")
-    with open(mode, "w") as f:
-        f.write("4")
+    opener_exits_with(opener_dir, 4)
     click(s.control("label", "www.verided.example"))
-    alert = s.alert()
-    check(alert is not None and alert.name == "Verided DAR Uzed", "a failed open shows a box with the program's title")
-    check(alert is not None and find(alert, "label", "No Browser Installed. Cannot Open Web Page.") is not None,
-          "the box says no browser is installed")
-    key("Return")
-    check(eventually(lambda: find(s.app, "alert") is None), "OK closes it")
+    s.answer_box("Verided DAR Uzed", "No Browser Installed. Cannot Open Web Page.", "a failed open")
 
 
 def exit_by_menu(s):
