@@ -16,11 +16,11 @@ QPalette::ColorRole paletteRole(Colour systemColour)
     }
 }
 
-}
-
 bool isSystemColour(Colour colour)
 {
     return (colour & 0xFF000000u) == 0x80000000u;
+}
+
 }
 
 QColor resolveColour(Colour colour)

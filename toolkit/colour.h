@@ -16,8 +16,6 @@ inline constexpr Colour ButtonFace = 0x8000000F;
 inline constexpr Colour ButtonText = 0x80000012;
 }
 
-bool isSystemColour(Colour colour);
-
 // The colour as it shows now; system colours follow the application palette.
 QColor resolveColour(Colour colour);
 

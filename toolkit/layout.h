@@ -23,7 +23,6 @@ enum : unsigned {
 }
 
 inline constexpr Colour DefaultColour = 0xFFFFFFFFu;
-inline constexpr int NoTabStop = -1;
 
 // One row of a window's control inventory.
 struct ControlDef {
