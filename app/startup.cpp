@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "formbmi.h"
+
 #include "toolkit/accessibility.h"
 #include "toolkit/pictures.h"
 
@@ -14,6 +16,8 @@ void configureApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     // The layout is fixed in pixels and drawn for this style's metrics.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Menus and message boxes share the main window's font, already loaded for it.
+    QApplication::setFont(FormBMI::Layout.font.toQFont());
     installLabelAccessibility();
     QApplication::setWindowIcon(pictureIcon(QStringLiteral(":/icons/verided-dar-uzed.svg")));
 }
