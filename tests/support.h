@@ -85,6 +85,28 @@ inline int highlightedLine(const QWidget *window)
     return highlighted;
 }
 
+// The state the main window opens in and Reset returns to, the focus aside.
+// Check QTest::currentTestFailed() after it.
+inline void verifyStartState(const QWidget *window)
+{
+    QVERIFY(child<OptionButton>(window, "rdoInches")->value());
+    QVERIFY(!child<OptionButton>(window, "rdoCentimetres")->value());
+    QVERIFY(child<OptionButton>(window, "rdoPounds")->value());
+    QVERIFY(!child<OptionButton>(window, "rdoKilograms")->value());
+    QVERIFY(child<Label>(window, "lblInches")->fontBold());
+    QVERIFY(child<Label>(window, "lblPounds")->fontBold());
+    QVERIFY(!child<Label>(window, "lblCentimetres")->fontBold());
+    QVERIFY(!child<Label>(window, "lblKilograms")->fontBold());
+    QVERIFY(child<TextBox>(window, "txtHght")->text().isEmpty());
+    QVERIFY(child<TextBox>(window, "txtWeight")->text().isEmpty());
+    QVERIFY(child<Label>(window, "lblResult")->caption().isEmpty());
+    QCOMPARE(child<DropDownList>(window, "cboFeet")->listIndex(), 0);
+    QCOMPARE(child<DropDownList>(window, "cboStone")->listIndex(), 0);
+    QCOMPARE(child<DropDownList>(window, "cboFeet")->currentText(), QString("Feet / Inches"));
+    QCOMPARE(child<DropDownList>(window, "cboStone")->currentText(), QString("Stone / Pounds"));
+    QCOMPARE(highlightedLine(window), 0);
+}
+
 inline void clickOn(QWidget *control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() / 2, control->height() / 2));
