@@ -4,9 +4,9 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/pictures.h"
+#include "toolkit/style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 void configureApplication()
 {
@@ -15,7 +15,7 @@ void configureApplication()
     QApplication::setOrganizationDomain(QStringLiteral("verided.example"));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     // The layout is fixed in pixels and drawn for this style's metrics.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ClassicStyle);
     // Menus and message boxes share the main window's font, already loaded for it.
     QApplication::setFont(FormBMI::Layout.font.toQFont());
     installLabelAccessibility();

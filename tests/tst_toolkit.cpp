@@ -61,6 +61,7 @@ private slots:
     void addItemShowsNoEntry();
     void userPicksEntry_data();
     void userPicksEntry();
+    void droppedListIsShort();
     void gotFocus_data();
     void gotFocus();
     void tabStopsAtSelectedOption();
@@ -252,8 +253,11 @@ void TestToolkit::userPicksEntry_data()
 
     QTest::newRow("down key") << "down" << 1 << 1;
     QTest::newRow("mouse on another entry") << "mouse 2" << 2 << 1;
-    QTest::newRow("mouse on the shown entry") << "mouse 0" << 0 << 0;
+    QTest::newRow("mouse on the shown entry") << "mouse 0" << 0 << 1;
     QTest::newRow("keys in the open list") << "popup keys" << 1 << 1;
+    QTest::newRow("Enter on the shown entry") << "popup enter" << 0 << 1;
+    QTest::newRow("wheel with the focus") << "wheel" << 1 << 1;
+    QTest::newRow("wheel over it from elsewhere") << "wheel away" << 0 << 0;
 }
 
 void TestToolkit::userPicksEntry()
@@ -268,11 +272,20 @@ void TestToolkit::userPicksEntry()
 
     if (how == u"down") {
         QTest::keyClick(list, Qt::Key_Down);
-    } else if (how == u"popup keys") {
+    } else if (how.startsWith(u"wheel")) {
+        if (how == u"wheel away")
+            get<TextBox>("txtFirst")->setFocus(Qt::TabFocusReason);
+        const QPointF inside(list->width() / 2, list->height() / 2);
+        QWheelEvent wheel(inside, list->mapToGlobal(inside), {}, {0, -QWheelEvent::DefaultDeltasPerStep},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+        QVERIFY(!log->events.contains("cboList_GotFocus"));
+    } else if (how.startsWith(u"popup")) {
         list->showPopup();
         QAbstractItemView *view = list->view();
         QTRY_VERIFY(view->isVisible());
-        QTest::keyClick(view, Qt::Key_Down);
+        if (how == u"popup keys")
+            QTest::keyClick(view, Qt::Key_Down);
         QTest::keyClick(view, Qt::Key_Return);
     } else {
         list->showPopup();
@@ -285,6 +298,21 @@ void TestToolkit::userPicksEntry()
     QTEST(list->listIndex(), "index");
     QTEST(int(log->events.count("cboList_Click")), "clicks");
     QVERIFY2(!log->events.contains("cboList_GotFocus"), qPrintable(log->events.join(',')));
+}
+
+// Eight rows drop open below the box, however many entries the list holds.
+void TestToolkit::droppedListIsShort()
+{
+    auto *list = get<DropDownList>("cboList");
+    for (int i = 0; i < 40; ++i)
+        list->addItem(QString::number(i));
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+    QCOMPARE(rows, 8);
+    QVERIFY(view->window()->geometry().top() >= list->mapToGlobal(QPoint(0, list->height())).y() - 1);
+    list->hidePopup();
 }
 
 void TestToolkit::gotFocus_data()

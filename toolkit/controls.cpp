@@ -93,7 +93,19 @@ DropDownList::DropDownList(QWidget *parent)
     : QComboBox(parent)
 {
     setEditable(false);
-    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::Click);
+    setMaxVisibleItems(VisibleRows);
+    // The wheel over a list that does not have the focus must not take it.
+    setFocusPolicy(Qt::StrongFocus);
+    // Qt raises activated for every pick by mouse, key or wheel, also of the shown entry.
+    connect(this, &QComboBox::activated, this, &DropDownList::Click);
+}
+
+void DropDownList::setListIndex(int index)
+{
+    if (index == currentIndex())
+        return;
+    setCurrentIndex(index);
+    emit Click();
 }
 
 void DropDownList::addItem(const QString &text)
@@ -116,6 +128,14 @@ void DropDownList::focusOutEvent(QFocusEvent *event)
 {
     m_focus.leaves(event, this);
     QComboBox::focusOutEvent(event);
+}
+
+void DropDownList::wheelEvent(QWheelEvent *event)
+{
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 OptionButton::OptionButton(QWidget *parent)

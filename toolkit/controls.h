@@ -76,9 +76,10 @@ private:
     FocusEntry m_focus;
 };
 
-// A pick-only drop-down list. Its Click is raised whenever the shown entry
-// changes, whether by the user or by code; assigning the current index raises
-// nothing.
+// A pick-only drop-down list. Its Click is raised once for every pick the
+// user makes, the shown entry included, and when code assigns a different
+// index; assigning the current index raises nothing. It drops open below its
+// box as a short scrolling list.
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -87,7 +88,7 @@ public:
     explicit DropDownList(QWidget *parent = nullptr);
 
     int listIndex() const { return currentIndex(); }
-    void setListIndex(int index) { setCurrentIndex(index); }
+    void setListIndex(int index);
     // Appends an entry; unlike QComboBox, a list that showed no entry still shows none.
     void addItem(const QString &text);
 
@@ -98,8 +99,11 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // As many rows as the classic dropped list showed.
+    static constexpr int VisibleRows = 8;
     FocusEntry m_focus;
 };
 
