@@ -5,6 +5,7 @@
 #include "toolkit/form.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -67,6 +68,8 @@ private slots:
     void tabStopsAtSelectedOption();
     void disabledWindowKeepsFocus();
     void labelClick();
+    void pasteKeepsOneLine_data();
+    void pasteKeepsOneLine();
     void defaultButton();
     void colours_data();
     void colours();
@@ -144,7 +147,8 @@ void TestToolkit::userSelectsOption_data()
 
     QTest::newRow("click the other") << "click B" << QStringList{"rdoB_Click"};
     QTest::newRow("click the selected") << "click A" << QStringList{};
-    QTest::newRow("arrow to the other") << "arrow" << QStringList{"rdoB_Click"};
+    QTest::newRow("down to the next") << "down" << QStringList{"rdoB_Click"};
+    QTest::newRow("up wraps round") << "up" << QStringList{"rdoB_Click"};
     QTest::newRow("space on the other") << "space" << QStringList{"rdoB_Click"};
 }
 
@@ -157,9 +161,10 @@ void TestToolkit::userSelectsOption()
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     } else if (how == u"click A") {
         QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(6, a->height() / 2));
-    } else if (how == u"arrow") {
+    } else if (how == u"down" || how == u"up") {
         a->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(a, Qt::Key_Right);
+        QTest::keyClick(a, how == u"down" ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), b);
     } else {
         b->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(b, Qt::Key_Space);
@@ -399,6 +404,28 @@ void TestToolkit::labelClick()
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(log->events, QStringList{"lblLink_Click"});
+}
+
+void TestToolkit::pasteKeepsOneLine_data()
+{
+    QTest::addColumn<QString>("before");  // | marks the cursor
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("a copied cell") << "|" << "170\n" << "170";
+    QTest::newRow("lines into the middle") << "1|2" << "70\r\nabc" << "1702";
+}
+
+void TestToolkit::pasteKeepsOneLine()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    auto *field = get<TextBox>("txtFirst");
+    field->setText(QString(before).remove(u'|'));
+    field->setCursorPosition(int(before.indexOf(u'|')));
+    QApplication::clipboard()->setText(pasted);
+    field->paste();
+    QTEST(field->text(), "after");
 }
 
 // Enter in a field or on an option presses the default button; a list's open

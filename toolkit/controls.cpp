@@ -1,8 +1,11 @@
 #include "controls.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QValidator>
 
 bool FocusEntry::enters()
 {
@@ -71,9 +74,34 @@ bool Label::event(QEvent *event)
     return QLabel::event(event);
 }
 
+namespace {
+
+// A single-line field keeps only what comes before the first line break of a
+// paste or a drop, as the classic field did; Qt's keeps the break.
+class SingleLine : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &position) const override
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+        // Nothing typed holds a line break, so the first one lies in what was
+        // just inserted, which ends at the cursor.
+        if (const qsizetype at = input.indexOf(lineBreak); at >= 0) {
+            input.remove(at, std::max<qsizetype>(position - at, 1));
+            position = int(at);
+        }
+        return Acceptable;
+    }
+};
+
+}
+
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
+    setValidator(new SingleLine(this));
 }
 
 void TextBox::focusInEvent(QFocusEvent *event)
@@ -159,6 +187,31 @@ void OptionButton::setValue(bool selected)
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(true);
+}
+
+// Down and Right select the next option of the group, Up and Left the
+// previous one, wrapping round, each as a click on it would.
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & ~Qt::KeypadModifier ? 0
+        : event->key() == Qt::Key_Down || event->key() == Qt::Key_Right ? 1
+        : event->key() == Qt::Key_Up || event->key() == Qt::Key_Left   ? -1
+                                                                        : 0;
+    if (step == 0)
+        return QRadioButton::keyPressEvent(event);
+    OptionButton *next = neighbour(step);
+    next->setFocus(Qt::TabFocusReason);
+    next->setValue(true);
+}
+
+// The options of this one's container, in tab order, counted from this one.
+OptionButton *OptionButton::neighbour(int step)
+{
+    QList<OptionButton *> group{this};
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (auto *option = qobject_cast<OptionButton *>(w); option && option->parentWidget() == parentWidget())
+            group << option;
+    return group[(step + group.size()) % group.size()];
 }
 
 void OptionButton::updateTabStop()

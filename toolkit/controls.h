@@ -124,6 +124,12 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    OptionButton *neighbour(int step);
 };
 
 class CommandButton : public QPushButton
