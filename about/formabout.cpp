@@ -12,7 +12,7 @@ using enum Kind;
 using namespace Look;
 
 constexpr Colour LinkBlue = 0xFF0000;
-constexpr Colour Default = DefaultColour;
+constexpr std::optional<Colour> Default;
 constexpr FontSpec ToolkitFont{"Arial", 8.25, FontSpec::Regular};
 constexpr FontSpec LinkFont{"Arial", 8.25, FontSpec::Underline};
 

@@ -11,7 +11,7 @@ constexpr Colour Navy = 0x800000;
 constexpr Colour White = 0xFFFFFF;
 constexpr Colour Black = 0x000000;
 constexpr Colour LinkBlue = 0xC00000;
-constexpr Colour Default = DefaultColour;
+constexpr std::optional<Colour> Default;
 
 constexpr FontSpec WindowFont{"Arial", 9, FontSpec::Regular};
 constexpr FontSpec Arial825{"Arial", 8.25, FontSpec::Regular};

@@ -141,21 +141,38 @@ void TestMainWindow::colours_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("desktopRole");  // the desktop colour it shows, or NoRole for navy
+    QTest::addColumn<bool>("newPalette");
 
-    const QPalette system = QApplication::palette();
-    QTest::newRow("banner background") << "txtTitle" << int(QPalette::Base) << QColor(0, 0, 128);
-    QTest::newRow("link") << "lblUrl" << int(QPalette::WindowText) << QColor(0, 0, 192);
-    QTest::newRow("hidden line") << "lblFindOutMore" << int(QPalette::WindowText) << system.color(QPalette::Button);
-    QTest::newRow("title row") << "lblStatusTitle" << int(QPalette::WindowText) << system.color(QPalette::HighlightedText);
-    QTest::newRow("result") << "lblResult" << int(QPalette::WindowText) << system.color(QPalette::WindowText);
+    // System colours follow a new desktop palette, as the window's background does.
+    for (const bool newPalette : {false, true}) {
+        const char *when = newPalette ? "after a new palette" : "at start";
+        QTest::addRow("banner background %s", when) << "txtTitle" << int(QPalette::Base) << int(QPalette::NoRole) << newPalette;
+        QTest::addRow("hidden line %s", when) << "lblFindOutMore" << int(QPalette::WindowText) << int(QPalette::Button) << newPalette;
+        QTest::addRow("title row %s", when) << "lblStatusTitle" << int(QPalette::WindowText) << int(QPalette::HighlightedText) << newPalette;
+        QTest::addRow("result %s", when) << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << newPalette;
+        QTest::addRow("window %s", when) << "clientArea" << int(QPalette::Window) << int(QPalette::Button) << newPalette;
+    }
 }
 
 void TestMainWindow::colours()
 {
     QFETCH(QString, name);
     QFETCH(int, role);
-    QTEST(child<QWidget>(window, qPrintable(name))->palette().color(QPalette::ColorRole(role)), "colour");
+    QFETCH(int, desktopRole);
+    QFETCH(bool, newPalette);
+    const QPalette start = QApplication::palette();
+    QPalette desktop = start;
+    if (newPalette) {
+        desktop.setColor(QPalette::Button, QColor(0xdd, 0xdd, 0xcc));
+        desktop.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x40));
+        desktop.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xee));
+        QApplication::setPalette(desktop);
+    }
+    const QColor expected = desktopRole == QPalette::NoRole ? QColor(0, 0, 128) : desktop.color(QPalette::ColorRole(desktopRole));
+    // Qt posts the news of a new palette to each window.
+    QTRY_COMPARE(child<QWidget>(window, qPrintable(name))->palette().color(QPalette::ColorRole(role)), expected);
+    QApplication::setPalette(start);
 }
 
 void TestMainWindow::tooltips_data()

@@ -13,7 +13,7 @@
 namespace layout {
 
 using enum Kind;
-constexpr Colour Default = DefaultColour;
+constexpr std::optional<Colour> Default;
 constexpr FontSpec Font{"Arial", 9, FontSpec::Regular};
 
 constexpr ControlDef window[] = {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QPalette>
+
+#include <optional>
 
 class QWidget;
 
@@ -19,5 +22,28 @@ inline constexpr Colour ButtonText = 0x80000012;
 // The colour as it shows now; system colours follow the application palette.
 QColor resolveColour(Colour colour);
 
-// Paints `role` of the widget in `colour`, leaving the other roles inherited.
-void applyColour(QWidget *widget, QPalette::ColorRole role, Colour colour);
+// The colours a control was given, kept beside it because its Qt palette holds
+// only their present values: a system colour is looked up again whenever the
+// desktop's palette changes. A colour not given is Qt's own for its role.
+class ColourBinding : public QObject
+{
+public:
+    ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPalette::ColorRole foreRole = QPalette::NoRole);
+
+    std::optional<Colour> back() const { return m_back; }
+    std::optional<Colour> fore() const { return m_fore; }
+    void setBack(std::optional<Colour> colour);
+    void setFore(std::optional<Colour> colour);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply();
+
+    QWidget *m_control;
+    QPalette::ColorRole m_backRole;
+    QPalette::ColorRole m_foreRole;
+    std::optional<Colour> m_back;
+    std::optional<Colour> m_fore;
+};

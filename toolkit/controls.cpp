@@ -24,13 +24,14 @@ void FocusEntry::leaves(const QFocusEvent *event, const QWidget *control)
 }
 
 Label::Label(QWidget *parent)
-    : QLabel(parent)
+    : QLabel(parent), m_colours(new ColourBinding(this, QPalette::Window, QPalette::WindowText))
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
     setAutoFillBackground(true);
-    applyColours();
+    m_colours->setBack(SystemColour::ButtonFace);
+    m_colours->setFore(SystemColour::ButtonText);
 }
 
 void Label::setFontBold(bool bold)
@@ -40,38 +41,11 @@ void Label::setFontBold(bool bold)
     setFont(f);
 }
 
-void Label::setBackColor(Colour colour)
-{
-    m_backColor = colour;
-    applyColours();
-}
-
-void Label::setForeColor(Colour colour)
-{
-    m_foreColor = colour;
-    applyColours();
-}
-
-void Label::applyColours()
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, resolveColour(m_backColor));
-    p.setColor(QPalette::WindowText, resolveColour(m_foreColor));
-    setPalette(p);
-}
-
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
-}
-
-bool Label::event(QEvent *event)
-{
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        applyColours();
-    return QLabel::event(event);
 }
 
 namespace {

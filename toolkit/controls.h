@@ -37,25 +37,19 @@ public:
     bool fontBold() const { return font().bold(); }
     void setFontBold(bool bold);
 
-    Colour backColor() const { return m_backColor; }
-    void setBackColor(Colour colour);
-    Colour foreColor() const { return m_foreColor; }
-    void setForeColor(Colour colour);
+    Colour backColor() const { return *m_colours->back(); }
+    void setBackColor(Colour colour) { m_colours->setBack(colour); }
+    Colour foreColor() const { return *m_colours->fore(); }
+    void setForeColor(Colour colour) { m_colours->setFore(colour); }
 
 signals:
     void Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
-    void applyColours();
-
-    // Qt's palette holds only the resolved colour; a system colour must be
-    // looked up again whenever the desktop's palette changes.
-    Colour m_backColor = SystemColour::ButtonFace;
-    Colour m_foreColor = SystemColour::ButtonText;
+    ColourBinding *const m_colours;
 };
 
 class TextBox : public QLineEdit

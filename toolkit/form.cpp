@@ -41,25 +41,23 @@ void setText(QWidget *widget, const QString &text)
         button->setText(text);
 }
 
-void setColours(QWidget *widget, Colour back, Colour fore)
+void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colour> fore)
 {
     if (auto *label = qobject_cast<Label *>(widget)) {
-        if (back != DefaultColour)
-            label->setBackColor(back);
-        if (fore != DefaultColour)
-            label->setForeColor(fore);
-        return;
+        if (back)
+            label->setBackColor(*back);
+        if (fore)
+            label->setForeColor(*fore);
+    } else if (auto *frame = qobject_cast<Frame *>(widget)) {
+        if (fore)
+            frame->setForeColor(*fore);
+    } else if (back || fore) {
+        const bool isButton = qobject_cast<QAbstractButton *>(widget);
+        auto *colours = new ColourBinding(widget, isButton ? QPalette::Button : QPalette::Base,
+                                          isButton ? QPalette::ButtonText : QPalette::Text);
+        colours->setBack(back);
+        colours->setFore(fore);
     }
-    if (auto *frame = qobject_cast<Frame *>(widget)) {
-        if (fore != DefaultColour)
-            frame->setForeColor(fore);
-        return;
-    }
-    const bool isButton = qobject_cast<QAbstractButton *>(widget);
-    if (back != DefaultColour)
-        applyColour(widget, isButton ? QPalette::Button : QPalette::Base, back);
-    if (fore != DefaultColour)
-        applyColour(widget, isButton ? QPalette::ButtonText : QPalette::Text, fore);
 }
 
 void setLook(QWidget *widget, unsigned look)
@@ -117,7 +115,7 @@ Form::Form(const FormDef &def, QWidget *parent)
     setWindowTitle(QString::fromLatin1(def.title));
     setAttribute(Qt::WA_DeleteOnClose);
     // A window's background is the desktop's button face, as its labels' is.
-    applyColour(this, QPalette::Window, SystemColour::ButtonFace);
+    (new ColourBinding(this, QPalette::Window))->setBack(SystemColour::ButtonFace);
     build(def);
 }
 

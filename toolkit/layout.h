@@ -4,6 +4,7 @@
 #include "font.h"
 #include "twips.h"
 
+#include <optional>
 #include <span>
 
 enum class Kind { Label, TextBox, DropDownList, OptionButton, CommandButton, Frame };
@@ -22,16 +23,14 @@ enum : unsigned {
 };
 }
 
-inline constexpr Colour DefaultColour = 0xFFFFFFFFu;
-
 // One row of a window's control inventory.
 struct ControlDef {
     const char *name;
     Kind kind;
     const char *text;
     TwipsRect rect;
-    Colour back;
-    Colour fore;
+    std::optional<Colour> back;  // none: the control's own
+    std::optional<Colour> fore;
     FontSpec font;
     int tab;
     const char *tooltip;
