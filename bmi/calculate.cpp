@@ -19,9 +19,10 @@ void FormBMI::btnCalculate_Click()
     const WeightUnit weightUnit = rdoPounds->value() ? WeightUnit::Pounds : WeightUnit::Kilograms;
     const std::optional<double> bmi = bodyMassIndex(h, w, heightUnit, weightUnit);
     // A BMI so near the largest double that its 15-digit form lies beyond it
-    // cannot be shown either.
+    // cannot be shown either, nor one too wide for its box, of which only the
+    // middle digits would show.
     const QString shown = bmi ? FormatOneDecimal(NumberToText(*bmi)) : QString();
-    if (shown.isEmpty())
+    if (shown.isEmpty() || !lblResult->fitsOnOneLine(shown))
         return refuseInput(Messages::OutOfRange);
     lblResult->setCaption(shown);
     ShowWeightStatus();

@@ -41,6 +41,11 @@ void Label::setFontBold(bool bold)
     setFont(f);
 }
 
+bool Label::fitsOnOneLine(const QString &text) const
+{
+    return fontMetrics().horizontalAdvance(text) <= contentsRect().width();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);

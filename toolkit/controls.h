@@ -37,6 +37,9 @@ public:
     bool fontBold() const { return font().bold(); }
     void setFontBold(bool bold);
 
+    // Whether the text would show whole on one line within the label's border.
+    bool fitsOnOneLine(const QString &text) const;
+
     Colour backColor() const { return *m_colours->back(); }
     void setBackColor(Colour colour) { m_colours->setBack(colour); }
     Colour foreColor() const { return *m_colours->fore(); }

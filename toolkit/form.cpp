@@ -69,8 +69,10 @@ void setLook(QWidget *widget, unsigned look)
         else if (auto *field = qobject_cast<TextBox *>(widget))
             field->setAlignment(Qt::AlignCenter);
     }
+    // A single dark line, drawn in the label's text colour so that it shows
+    // on all four sides whatever the background.
     if (label && (look & Look::Bordered))
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
     if (look & Look::HandPointer)
         widget->setCursor(handPointer());
     if (auto *option = qobject_cast<OptionButton *>(widget))
