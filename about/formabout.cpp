@@ -49,6 +49,7 @@ const FormDef FormAbout::Layout{"FormAbout", "About ", {4095, 3495}, inventory::
 FormAbout::FormAbout(Form &owner)
     : Form(Layout), mainWindow(owner)
 {
+    stayAbove(owner);
     connect(this, &Form::Load, this, &FormAbout::Form_Load);
     connect(cmdOk, &CommandButton::Click, this, &FormAbout::cmdOk_Click);
     connect(lblUrl, &Label::Click, this, &FormAbout::lblUrl_Click);

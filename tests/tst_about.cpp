@@ -136,7 +136,7 @@ void TestAbout::opens()
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QString("About "));
     QCOMPARE(about->centralWidget()->size(), QSize(273, 233));
-    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTRY_COMPARE(QApplication::activeWindow(), about);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(about, "cmdOk"));
     // centred to within the width of the window frame, which is known only once shown
     const QPointF offset = QRectF(about->frameGeometry()).center()
@@ -145,6 +145,10 @@ void TestAbout::opens()
     QVERIFY(window->isVisible());
     QVERIFY(!window->isEnabled());
     QVERIFY(!child<QWidget>(window, "btnCalculate")->isEnabled());
+    // kept above the main window by the window manager, and not minimised on its own
+    QCOMPARE(about->windowHandle()->transientParent(), window->windowHandle());
+    QCOMPARE(about->windowType(), Qt::Dialog);
+    QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
 }
 
 void TestAbout::closes_data()
@@ -171,7 +175,7 @@ void TestAbout::closes()
     QCOMPARE(shown, QString("24.2"));
 
     FormAbout *about = openAbout();
-    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTRY_COMPARE(QApplication::activeWindow(), about);
     QPointer<FormAbout> guard = about;
     auto *ok = child<CommandButton>(about, "cmdOk");
     if (how == u"ok")
@@ -206,7 +210,7 @@ void TestAbout::opensAgainAsBefore()
     QVERIFY(second);
     QCOMPARE(second->geometry(), place);
     QVERIFY(!window->isEnabled());
-    QVERIFY(QTest::qWaitForWindowActive(second));
+    QTRY_COMPARE(QApplication::activeWindow(), second);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(second, "cmdOk"));
 }
 

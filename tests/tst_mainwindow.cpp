@@ -239,6 +239,13 @@ void TestMainWindow::menus()
     QCOMPARE(top[1]->menu()->objectName(), QString("mnuHelpAbout"));
     QCOMPARE(top[0]->menu()->actions().first()->text(), QString("&Exit"));
     QCOMPARE(top[1]->menu()->actions().first()->text(), QString("&About"));
+    // F10 hands the keys to the menu bar, its first menu marked, as Alt does; F10 again takes them back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QCOMPARE(window->menuBar()->activeAction(), top[0]);
+    QVERIFY(!top[0]->menu()->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QCOMPARE(window->menuBar()->activeAction(), nullptr);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, "txtHght"));
 }
 
 void TestMainWindow::exitEndsTheProgram_data()

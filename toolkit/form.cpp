@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QKeyEvent>
+#include <QWindow>
 #include <QStyle>
 
 #include <algorithm>
@@ -116,6 +117,9 @@ Form::Form(const FormDef &def, QWidget *parent)
     setObjectName(QLatin1StringView(def.name));
     setWindowTitle(QString::fromLatin1(def.title));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window has a fixed size, so it offers no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     // A window's background is the desktop's button face, as its labels' is.
     (new ColourBinding(this, QPalette::Window))->setBack(SystemColour::ButtonFace);
     build(def);
@@ -217,13 +221,32 @@ void Form::centreOnScreen()
     if (!screen)
         return;
     adjustSize();
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), screen->availableGeometry())
-             .topLeft());
+    m_centredFrame = frameGeometry().size();
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_centredFrame, screen->availableGeometry()).topLeft());
+}
+
+// A window manager frames a window only once it is shown, so the size of the
+// frame is known only then: centre the window again, frame and all, the first
+// time it differs from the size centred.
+void Form::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_centredFrame.isValid() && frameGeometry().size() != m_centredFrame) {
+        centreOnScreen();
+        m_centredFrame = QSize();
+    }
 }
 
 void Form::Unload()
 {
     close();
+}
+
+void Form::stayAbove(const Form &owner)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    create();
+    windowHandle()->setTransientParent(owner.windowHandle());
 }
 
 void Form::setWindowEnabled(bool enabled)
@@ -235,16 +258,30 @@ void Form::setWindowEnabled(bool enabled)
         m_focusWhileDisabled->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// Enter and Escape reach the window when the control with the focus has no
-// use for them; a list's open popup, or a focused button, keeps them.
+// Enter, Escape and F10 reach the window when the control with the focus has
+// no use for them; a list's open popup, or a focused button, keeps Enter.
 void Form::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     CommandButton *button = enter ? m_defaultButton : event->key() == Qt::Key_Escape ? m_cancelButton : nullptr;
     if (button && button->isEnabled())
         button->click();
+    else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier && menuWidget())
+        toggleMenuBar();
     else
         QMainWindow::keyPressEvent(event);
+}
+
+// F10 does what a press and release of Alt does: the menu bar takes the keys,
+// its first menu marked, or gives them back. Qt's menu bar watches the window
+// for exactly these two events. As from the keyboard, the modifiers are those
+// before each event; Qt adds Alt's own to the press and takes it from the release.
+void Form::toggleMenuBar()
+{
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &altDown);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &altUp);
 }
 
 void Form::closeEvent(QCloseEvent *event)

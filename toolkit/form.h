@@ -56,6 +56,9 @@ public:
     // A disabled window stays on screen but takes no input; enabling it gives
     // the focus back to the control that had it.
     void setWindowEnabled(bool enabled);
+    // Keeps the window above `owner` as a dialog of it, which minimises only
+    // with it, without making it a child: it stays enabled while `owner` is not.
+    void stayAbove(const Form &owner);
 
 signals:
     void Load();
@@ -69,6 +72,7 @@ protected:
     QAction *menuItem(const char *name) const;
 
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -83,8 +87,10 @@ private:
     QWidget *createControl(const ControlDef &def, QWidget *container, const QFont &windowFont);
     void buildMenus(std::span<const MenuDef> menus);
     void centreOnScreen();
+    void toggleMenuBar();
 
     bool m_loaded = false;
+    QSize m_centredFrame;
     CommandButton *m_defaultButton = nullptr;
     CommandButton *m_cancelButton = nullptr;
     std::vector<QWidget *> m_tabOrder;
