@@ -10,7 +10,8 @@ required_packages=(
 )
 
 # To test it as a desktop does: installed files, the accessibility bus, a
-# Wayland compositor, and the Debian package.
+# Wayland compositor, the Debian package, a dark colour scheme and a font
+# with the Arabic decimal separator.
 test_packages=(
     desktop-file-utils appstream file
     dbus at-spi2-core python3-pyatspi
@@ -18,6 +19,7 @@ test_packages=(
     dpkg-dev
     clang libclang-rt-14-dev
     xdotool python3-pil
+    qt6ct fonts-dejavu-core
 )
 
 install_missing_packages() {

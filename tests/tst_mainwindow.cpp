@@ -1,11 +1,18 @@
 #include "support.h"
 
+#include "about/formabout.h"
+
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <map>
 
 class TestMainWindow : public QObject
 {
@@ -33,6 +40,8 @@ private slots:
     void menus();
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
+    void readableInEveryPalette_data();
+    void readableInEveryPalette();
 
 private:
     QPointer<FormBMI> window;
@@ -277,6 +286,134 @@ void TestMainWindow::exitEndsTheProgram()
     // no window is left, so the application ends
     QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), &QWidget::isVisible));
     QCOMPARE(messages.shown.size(), 0u);
+}
+
+namespace {
+
+// A colour scheme as qt6ct writes it: the active colours, one per role in
+// QPalette::ColorRole order.
+QPalette scheme(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no colour scheme at %s", qPrintable(path));
+    QPalette palette;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (line.startsWith("active_colors=")) {
+            const QList<QByteArray> colours = line.mid(14).split(',');
+            for (int role = 0; role < colours.size() && role < QPalette::NColorRoles; ++role)
+                palette.setColor(QPalette::ColorRole(role), QColor::fromString(colours[role].trimmed()));
+        }
+    return palette;
+}
+
+// The contrast of the most distinct pixel of `area` with the most common one,
+// its background: for text, that of its ink.
+double inkContrast(const QImage &image, const QRect &area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QColor back(std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first);
+    double most = 1;
+    for (const auto &[pixel, count] : counts)
+        most = std::max(most, contrastRatio(back, QColor(pixel)));
+    return most;
+}
+
+// Where a control's own text stands, or nothing for a control with none to read.
+QRect textArea(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const Label *>(control))
+        return label->caption().trimmed().isEmpty() || label->backColor() == label->foreColor() ? QRect()
+                                                                                                 : label->contentsRect();
+    if (auto *frame = qobject_cast<const Frame *>(control))
+        return frame->title().isEmpty() ? QRect() : frame->captionRect();
+    if (auto *field = qobject_cast<const QLineEdit *>(control))
+        return field->text().isEmpty() ? QRect() : field->rect().adjusted(3, 3, -3, -3);
+    if (auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        return list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    }
+    if (auto *button = qobject_cast<const QPushButton *>(control))
+        return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, button->fontMetrics().size(0, button->text()), button->rect());
+    return {};
+}
+
+// How far what a control shows with the focus differs from what it shows
+// without, at its edge (where a text cursor does not blink) or on an option's circle.
+double focusContrast(QWidget *control)
+{
+    control->clearFocus();
+    const QImage before = control->grab().toImage();
+    control->setFocus(Qt::TabFocusReason);
+    const QImage after = control->grab().toImage();
+    double most = 1;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (qobject_cast<QRadioButton *>(control) || x < 3 || y < 3 || x >= before.width() - 3 || y >= before.height() - 3)
+                most = std::max(most, contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)));
+    return most;
+}
+
+QStringList unreadable(QWidget *window)
+{
+    QStringList faults;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_") || !control->isVisible())
+            continue;
+        const QImage image = control->grab().toImage();
+        const QString name = control->objectName();
+        if (const QRect text = textArea(control); text.isValid() && inkContrast(image, text) < TextContrast)
+            faults << name + " text " + QString::number(inkContrast(image, text), 'f', 2);
+        if (auto *option = qobject_cast<QRadioButton *>(control)) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect circle = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            if (inkContrast(image, circle.adjusted(-1, -1, 1, 1) & option->rect()) < MarkContrast)
+                faults << name + " circle";
+        }
+        if (control->focusPolicy() & Qt::TabFocus && focusContrast(control) < MarkContrast)
+            faults << name + " focus " + QString::number(focusContrast(control), 'f', 2);
+    }
+    return faults;
+}
+
+}
+
+void TestMainWindow::readableInEveryPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << scheme("/usr/share/qt6ct/colors/darker.conf");
+    QTest::newRow("high contrast") << scheme(QStringLiteral(HIGH_CONTRAST_SCHEME));
+}
+
+// Every text reads against what it is drawn on, and the circles and the focus
+// stand out, in the main window with a result shown and in About.
+void TestMainWindow::readableInEveryPalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette start = QApplication::palette();
+    QApplication::setPalette(palette);
+    MessageRecorder quiet;
+    child<TextBox>(window, "txtHght")->setText("67");
+    child<TextBox>(window, "txtWeight")->setText("154");
+    child<CommandButton>(window, "btnCalculate")->click();
+    QTRY_COMPARE(window->palette().color(QPalette::Window), palette.color(QPalette::Button));
+    const QStringList mainFaults = unreadable(window);
+    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QWidget *about = *std::ranges::find_if(windows, [](QWidget *w) { return qobject_cast<FormAbout *>(w); });
+    QTRY_COMPARE(QApplication::activeWindow(), about);
+    QTRY_COMPARE(about->palette().color(QPalette::Window), palette.color(QPalette::Button));
+    const QStringList aboutFaults = unreadable(about);
+    about->close();
+    QApplication::setPalette(start);
+    QVERIFY2(mainFaults.isEmpty(), qPrintable(mainFaults.join(", ")));
+    QVERIFY2(aboutFaults.isEmpty(), qPrintable(aboutFaults.join(", ")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -4,6 +4,9 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QPalette::ColorRole paletteRole(Colour systemColour)
@@ -16,6 +19,8 @@ QPalette::ColorRole paletteRole(Colour systemColour)
     default: return QPalette::NoRole;
     }
 }
+
+constexpr QPalette::ColorGroup ColourGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
 
 bool isSystemColour(Colour colour)
 {
@@ -31,6 +36,43 @@ QColor resolveColour(Colour colour)
         return role == QPalette::NoRole ? QColor() : QApplication::palette().color(role);
     }
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+namespace {
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double first = relativeLuminance(a), second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor plainTextOn(const QColor &back)
+{
+    return contrastRatio(back, Qt::white) > contrastRatio(back, Qt::black) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor readableOn(const QColor &back, const QColor &colour, double minimum)
+{
+    if (contrastRatio(back, colour) >= minimum)
+        return colour;
+    const bool lighten = plainTextOn(back) == QColor(Qt::white);
+    const QColor hsl = colour.toHsl();
+    for (int lightness = hsl.lightness(); lightness >= 0 && lightness <= 255; lightness += lighten ? 1 : -1) {
+        const QColor candidate = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness, colour.alpha());
+        if (contrastRatio(back, candidate) >= minimum)
+            return candidate;
+    }
+    return plainTextOn(back);
 }
 
 ColourBinding::ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPalette::ColorRole foreRole)
@@ -67,12 +109,33 @@ void ColourBinding::apply()
     QPalette palette = m_control->palette();
     const QPalette own = QApplication::palette(m_control);
     const auto set = [&](QPalette::ColorRole role, std::optional<Colour> colour) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorGroup group : ColourGroups)
             palette.setColor(group, role, colour ? resolveColour(*colour) : own.color(group, role));
     };
     set(m_backRole, m_back);
-    if (m_foreRole != QPalette::NoRole)
+    if (m_foreRole != QPalette::NoRole) {
         set(m_foreRole, m_fore);
+        makeTextReadable(palette);
+    }
     if (palette != m_control->palette())
         m_control->setPalette(palette);
+}
+
+// A fixed text colour keeps its hue, made lighter or darker just far enough;
+// a desktop text colour that does not read on a fixed background becomes
+// black or white, as the classic look had it there.
+void ColourBinding::makeTextReadable(QPalette &palette) const
+{
+    if (m_back && m_back == m_fore)
+        return;
+    const bool fixedText = m_fore && !isSystemColour(*m_fore);
+    for (QPalette::ColorGroup group : ColourGroups) {
+        // Qt's own disabled text is meant to recede, and keeps its colour.
+        if (group == QPalette::Disabled && !m_fore)
+            continue;
+        const QColor back = palette.color(group, m_backRole);
+        const QColor text = palette.color(group, m_foreRole);
+        if (contrastRatio(back, text) < TextContrast)
+            palette.setColor(group, m_foreRole, fixedText ? readableOn(back, text) : plainTextOn(back));
+    }
 }

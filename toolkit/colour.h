@@ -22,9 +22,27 @@ inline constexpr Colour ButtonText = 0x80000012;
 // The colour as it shows now; system colours follow the application palette.
 QColor resolveColour(Colour colour);
 
+// The least contrast, as WCAG measures it, of text and of other things that
+// must be seen (focus marks, the circle of an option) against what they lie on.
+inline constexpr double TextContrast = 4.5;
+inline constexpr double MarkContrast = 3.0;
+
+double contrastRatio(const QColor &a, const QColor &b);
+
+// `colour` itself where it reaches `minimum` against `back`; otherwise the
+// same hue made lighter or darker, away from `back`, just far enough.
+QColor readableOn(const QColor &back, const QColor &colour, double minimum = TextContrast);
+
+// Black or white, whichever stands further from `back`.
+QColor plainTextOn(const QColor &back);
+
 // The colours a control was given, kept beside it because its Qt palette holds
 // only their present values: a system colour is looked up again whenever the
 // desktop's palette changes. A colour not given is Qt's own for its role.
+// Where a fixed colour meets a desktop one and the text would not read (white
+// on the fixed white box under a dark desktop palette), the text colour gives
+// way; the background never changes. Text the layout gives its own
+// background's colour is meant not to show, and is left so.
 class ColourBinding : public QObject
 {
 public:
@@ -40,6 +58,7 @@ protected:
 
 private:
     void apply();
+    void makeTextReadable(QPalette &palette) const;
 
     QWidget *m_control;
     QPalette::ColorRole m_backRole;

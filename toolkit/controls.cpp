@@ -213,14 +213,20 @@ Frame::Frame(QWidget *parent)
 {
 }
 
+QRect Frame::captionRect() const
+{
+    const QFontMetrics metrics(font());
+    return {CaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding, metrics.height()};
+}
+
 // Drawn as an etched line with the caption set into its top edge, over the
 // same background as the window, so that opaque labels inside blend in.
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
     const QString caption = title();
-    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect text = captionRect();
+    const int top = caption.isEmpty() ? 0 : text.height() / 2;
     const QRect line = rect().adjusted(0, top, -2, -2);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(line);
@@ -228,8 +234,7 @@ void Frame::paintEvent(QPaintEvent *)
     painter.drawRect(line.translated(1, 1));
     if (caption.isEmpty())
         return;
-    const QRect text(CaptionIndent, 0, metrics.horizontalAdvance(caption) + 2 * CaptionPadding, metrics.height());
     painter.fillRect(text, palette().color(QPalette::Window));
-    painter.setPen(resolveColour(m_foreColor));
+    painter.setPen(readableOn(palette().color(QPalette::Window), resolveColour(m_foreColor)));
     painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }

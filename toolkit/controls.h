@@ -149,6 +149,8 @@ public:
     explicit Frame(QWidget *parent = nullptr);
 
     void setForeColor(Colour colour) { m_foreColor = colour; update(); }
+    // Where the caption stands, set into the frame's top edge.
+    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
