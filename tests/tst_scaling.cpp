@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QtMath>
 #include <QStyleOptionComboBox>
 
 class TestScaling : public QObject
@@ -20,6 +21,8 @@ private slots:
     void controlsScaleOnScreen();
     void textFitsAsAtScaleOne();
     void picturesAreDrawnAtTheScale();
+    void resultFigureFitsItsBox_data();
+    void resultFigureFitsItsBox();
 
 private:
     QPointer<FormBMI> window;
@@ -133,6 +136,55 @@ void TestScaling::picturesAreDrawnAtTheScale()
     QCOMPARE(hand.width(), qRound(32 * scale));
     const QPixmap icon = window->windowIcon().pixmap(QSize(32, 32), scale);
     QCOMPARE(icon.width(), qRound(32 * scale));
+}
+
+namespace {
+
+// The lowest row of ink in the figure, between the box's borders.
+int lowestInk(const QImage &box, int border)
+{
+    for (int y = box.height() - border - 1; y >= border; --y)
+        for (int x = border; x < box.width() - border; ++x)
+            if (box.pixelColor(x, y) != Qt::white)
+                return y;
+    return -1;
+}
+
+}
+
+void TestScaling::resultFigureFitsItsBox_data()
+{
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("full stop") << ".";
+    QTest::newRow("comma") << ",";
+    QTest::newRow("arabic decimal separator") << "\u066B";
+}
+
+// As drawn on screen at this scale: a border on every side, then a clear
+// line of the box's white all round inside it, so no ink meets the border;
+// and a comma's tail reaches below a full stop.
+void TestScaling::resultFigureFitsItsBox()
+{
+    QFETCH(QString, mark);
+    auto *result = child<Label>(window, "lblResult");
+    const auto shown = [&](const QString &figure) {
+        result->setCaption(figure);
+        return result->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage box = shown("22" + mark + "8");
+    QCOMPARE(box.size(), (QSizeF(65, 19) * scale).toSize());
+    for (const QPoint p : {QPoint(box.width() / 2, 0), QPoint(box.width() / 2, box.height() - 1),
+                           QPoint(0, box.height() / 2), QPoint(box.width() - 1, box.height() / 2)})
+        QVERIFY2(box.pixelColor(p).value() < 100, qPrintable(QString("no border at %1,%2").arg(p.x()).arg(p.y())));
+    // the border's one logical pixel covers this many device pixels, in part
+    const int border = qCeil(scale);
+    for (int x = border; x < box.width() - border; ++x)
+        QVERIFY2(box.pixelColor(x, border) == Qt::white && box.pixelColor(x, box.height() - 1 - border) == Qt::white,
+                 qPrintable(QString("ink meets the border at x %1").arg(x)));
+    for (int y = border; y < box.height() - border; ++y)
+        QVERIFY(box.pixelColor(border, y) == Qt::white && box.pixelColor(box.width() - 1 - border, y) == Qt::white);
+    if (mark == u",")
+        QVERIFY(lowestInk(box, border) > lowestInk(shown("22.8"), border));
 }
 
 QTEST_MAIN(TestScaling)

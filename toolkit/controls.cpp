@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QValidator>
 
+#include <cmath>
+
 bool FocusEntry::enters()
 {
     return !std::exchange(m_holdsFocus, true);
@@ -44,6 +46,29 @@ void Label::setFontBold(bool bold)
 bool Label::fitsOnOneLine(const QString &text) const
 {
     return fontMetrics().horizontalAdvance(text) <= contentsRect().width();
+}
+
+// A bordered label holds one line that must show whole, a decimal comma's
+// tail included, in a box lower than the font's line: its text is placed by
+// its ink, centred in the box, rather than by the line from the top.
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (frameShape() == QFrame::NoFrame)
+        return QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QString shown = text();
+    const QRectF room = contentsRect();
+    const QFontMetricsF metrics(font(), this);
+    const QRectF ink = metrics.tightBoundingRect(shown);
+    // Qt puts a baseline on a whole device pixel, rounding; this one is put
+    // there beforehand, upwards, so that a tail below it keeps clear of the border.
+    const qreal scale = devicePixelRatioF();
+    const qreal centred = room.top() + (room.height() - ink.height()) / 2 - ink.top();
+    const QPointF baseline(room.left() + (room.width() - metrics.horizontalAdvance(shown)) / 2,
+                           std::floor(centred * scale) / scale);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(baseline, shown);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

@@ -26,13 +26,13 @@ QPixmap renderPicture(const QString &resource, int logicalSize, qreal devicePixe
     return render(picture, logicalSize, devicePixelRatio);
 }
 
-// The sizes window managers and task bars ask for, up to twice the largest
-// at double density; a larger one is drawn from the largest when asked for.
+// The sizes window managers and task bars ask for, up to the largest at
+// triple density; Qt does not draw a larger size from a smaller one.
 QIcon pictureIcon(const QString &resource)
 {
     QSvgRenderer picture(resource);
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
+    for (int size : {16, 24, 32, 48, 64, 96})
         icon.addPixmap(render(picture, size, 1));
     return icon;
 }
