@@ -7,6 +7,24 @@
 #include "toolkit/style.h"
 
 #include <QApplication>
+#include <QFontInfo>
+
+#include <cstdio>
+
+namespace {
+
+// The fixed layout fits its texts to Arial's metrics, which Liberation Sans
+// shares; any other face clips them.
+void warnIfLayoutFontMissing(const QFont &windowFont)
+{
+    const QString face = QFontInfo(windowFont).family();
+    if (face != u"Arial" && face != u"Liberation Sans")
+        std::fputs("verided-dar-uzed: neither Arial nor Liberation Sans is installed, so text in the window may be "
+                   "clipped; install the fonts-liberation package\n",
+                   stderr);
+}
+
+}
 
 void configureApplication()
 {
@@ -17,7 +35,9 @@ void configureApplication()
     // The layout is fixed in pixels and drawn for this style's metrics.
     QApplication::setStyle(new ClassicStyle);
     // Menus and message boxes share the main window's font, already loaded for it.
-    QApplication::setFont(FormBMI::Layout.font.toQFont());
+    const QFont windowFont = FormBMI::Layout.font.toQFont();
+    QApplication::setFont(windowFont);
+    warnIfLayoutFontMissing(windowFont);
     installLabelAccessibility();
     QApplication::setWindowIcon(pictureIcon(QStringLiteral(":/icons/verided-dar-uzed.svg")));
 }
