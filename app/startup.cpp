@@ -34,7 +34,7 @@ void configureApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     // The layout is fixed in pixels and drawn for this style's metrics.
     QApplication::setStyle(new ClassicStyle);
-    // Menus and message boxes share the main window's font, already loaded for it.
+    // What has no font of its own (a tooltip) shares the main window's, already loaded for it.
     const QFont windowFont = FormBMI::Layout.font.toQFont();
     QApplication::setFont(windowFont);
     warnIfLayoutFontMissing(windowFont);

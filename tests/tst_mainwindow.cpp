@@ -248,6 +248,12 @@ void TestMainWindow::menus()
     QCOMPARE(top[1]->menu()->objectName(), QString("mnuHelpAbout"));
     QCOMPARE(top[0]->menu()->actions().first()->text(), QString("&Exit"));
     QCOMPARE(top[1]->menu()->actions().first()->text(), QString("&About"));
+    // a desktop theme's larger font for the whole program leaves the menus in the window's
+    const QFont start = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
+    QCOMPARE(top[0]->menu()->font().pixelSize(), 12);
+    QCOMPARE(window->menuBar()->font().pixelSize(), 12);
+    QApplication::setFont(start);
     // F10 hands the keys to the menu bar, its first menu marked, as Alt does; F10 again takes them back.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
     QCOMPARE(window->menuBar()->activeAction(), top[0]);

@@ -487,8 +487,11 @@ void TestToolkit::messageBox()
     QFETCH(int, style);
     QFETCH(QString, title);
     QString seenTitle, seenText;
-    int seenIcon = -1;
+    int seenIcon = -1, buttonFont = 0;
     qsizetype buttons = 0;
+    // a desktop theme's larger font leaves the box in its window's font
+    const QFont start = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
     QTimer::singleShot(0, this, [&] {
         QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -496,9 +499,12 @@ void TestToolkit::messageBox()
         seenText = box->text();
         seenIcon = box->icon();
         buttons = box->buttons().size();
+        buttonFont = box->button(QMessageBox::Ok)->font().pixelSize();
         box->button(QMessageBox::Ok)->click();
     });
     MsgBox("Please Enter", style, title);
+    QApplication::setFont(start);
+    QCOMPARE(buttonFont, 12);
     QCOMPARE(seenText, QString("Please Enter"));
     QTEST(seenIcon, "icon");
     QTEST(seenTitle, "shownTitle");

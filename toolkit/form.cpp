@@ -131,7 +131,7 @@ void Form::build(const FormDef &def)
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(def.client.toPixels());
     const QFont windowFont = def.font.isSet() ? def.font.toQFont() : QFont();
-    client->setFont(windowFont);
+    setFont(windowFont);
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget *>> tabStops;
@@ -165,7 +165,7 @@ void Form::build(const FormDef &def)
         if (row.accessibleDescription)
             widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
     }
-    buildMenus(def.menus);
+    buildMenus(def.menus, windowFont);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -183,10 +183,16 @@ QWidget *Form::createControl(const ControlDef &def, QWidget *container, const QF
     return widget;
 }
 
-void Form::buildMenus(std::span<const MenuDef> menus)
+// The menus take the window's font as their own: a desktop theme may set a
+// font for menus, or a new font for the whole program after it has started.
+void Form::buildMenus(std::span<const MenuDef> menus, const QFont &windowFont)
 {
+    if (menus.empty())
+        return;
+    menuBar()->setFont(windowFont);
     for (const MenuDef &def : menus) {
         QMenu *menu = menuBar()->addMenu(QString::fromUtf8(def.text));
+        menu->setFont(windowFont);
         menu->setObjectName(QLatin1StringView(def.name));
         for (const MenuItemDef &item : def.items)
             menu->addAction(QString::fromLatin1(item.text))->setObjectName(QLatin1StringView(item.name));

@@ -85,7 +85,7 @@ private:
     }
     void build(const FormDef &def);
     QWidget *createControl(const ControlDef &def, QWidget *container, const QFont &windowFont);
-    void buildMenus(std::span<const MenuDef> menus);
+    void buildMenus(std::span<const MenuDef> menus, const QFont &windowFont);
     void centreOnScreen();
     void toggleMenuBar();
 

@@ -11,8 +11,15 @@ void showMessageBox(const QString &prompt, int style, const QString &title)
 {
     const QMessageBox::Icon icon = style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
                                                                      : QMessageBox::NoIcon;
-    QMessageBox box(icon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
+    QWidget *owner = QApplication::activeWindow();
+    QMessageBox box(icon, title, prompt, QMessageBox::Ok, owner);
     box.setWindowModality(Qt::ApplicationModal);
+    // In the font of the window it speaks for, whatever fonts a desktop theme
+    // gives message boxes, their labels and their buttons.
+    const QFont font = owner ? owner->font() : QApplication::font();
+    box.setFont(font);
+    for (QWidget *part : box.findChildren<QWidget *>())
+        part->setFont(font);
     box.exec();
 }
 
