@@ -31,9 +31,9 @@ constexpr ControlDef content[] = {
     {"Label3",      Label,         "Freeware: free to use and to share.", {120, 960, 3615, 735}, Default, Default,  ToolkitFont,  4, nullptr, Plain},
     {"Label4",      Label,         "",                                   {120, 1440, 3615, 375}, Default, Default,  ToolkitFont,  5, nullptr, OnTop},
     {"lblFeedBack", Label,         "Contact:",                           {240, 1920,  855, 255}, Default, Default,  ToolkitFont,  8, nullptr, Plain},
-    {"lblEmail",    Label,         Maker::EmailAddress,                  {1200, 1920, 2055, 255}, Default, LinkBlue, LinkFont,    7, nullptr, Centred | HandPointer},
+    {"lblEmail",    Label,         Maker::EmailAddress,                  {1200, 1920, 2055, 255}, Default, LinkBlue, LinkFont,    7, nullptr, Centred | Link},
     {"lblWebs",     Label,         "Web Site:",                          {240, 2280,  855, 255}, Default, Default,  ToolkitFont,  9, nullptr, Plain},
-    {"lblUrl",      Label,         SoftwarePage,                         {1080, 2280, 2415, 255}, Default, LinkBlue, LinkFont,   10, nullptr, HandPointer},
+    {"lblUrl",      Label,         SoftwarePage,                         {1080, 2280, 2415, 255}, Default, LinkBlue, LinkFont,   10, nullptr, Link},
     {"cmdOk",       CommandButton, "OK",                                 {1320, 2640, 1095, 375}, Default, Default,  ToolkitFont,  6, nullptr, DefaultButton | CancelButton},
 };
 

@@ -49,6 +49,7 @@ private:
     void ResetStatusColours();
     void HighlightStatus(Label *line);
     void ShowWeightStatus();
+    void AnnounceResult();
     void btnCalculate_Click();
     void refuseInput(const QString &message);
     void btnReset_Click();
@@ -76,6 +77,8 @@ private:
     CommandButton *const btnReset = control<CommandButton>("btnReset");
     CommandButton *const btnCalculate = control<CommandButton>("btnCalculate");
     Label *const lblResult = control<Label>("lblResult");
+    Label *const lblBMIlabel = control<Label>("lblBMIlabel");
+    Announcement *const resultNotice = new Announcement(centralWidget());
 
     Label *const lblUrl = control<Label>("lblUrl");
     Label *const lblStatus1 = control<Label>("lblStatus1");

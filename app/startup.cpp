@@ -38,6 +38,6 @@ void configureApplication()
     const QFont windowFont = FormBMI::Layout.font.toQFont();
     QApplication::setFont(windowFont);
     warnIfLayoutFontMissing(windowFont);
-    installLabelAccessibility();
+    installAccessibility();
     QApplication::setWindowIcon(pictureIcon(QStringLiteral(":/icons/verided-dar-uzed.svg")));
 }

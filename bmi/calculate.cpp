@@ -26,6 +26,7 @@ void FormBMI::btnCalculate_Click()
         return refuseInput(Messages::OutOfRange);
     lblResult->setCaption(shown);
     ShowWeightStatus();
+    AnnounceResult();
 }
 
 void FormBMI::refuseInput(const QString &message)

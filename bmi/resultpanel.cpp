@@ -53,3 +53,15 @@ void FormBMI::ShowWeightStatus()
     else if (29.9 < x)
         HighlightStatus(lblStatus4);
 }
+
+// Says what the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
+// without moving the focus: a screen reader speaks nothing of a label that
+// changes elsewhere.
+void FormBMI::AnnounceResult()
+{
+    QString sentence = lblBMIlabel->caption().remove(u':') + u' ' + lblResult->caption();
+    for (const Label *line : statusLines)
+        if (line->backColor() == HighlightBack)
+            sentence += QStringLiteral(", ") + line->caption().split(u' ', Qt::SkipEmptyParts).last();
+    resultNotice->say(sentence);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
-// Makes a label read as exactly its caption, even an empty one; Qt would
-// otherwise read an empty label as the caption of the frame around it.
-void installLabelAccessibility();
+// Tells screen readers what the controls are where Qt's own description
+// falls short: a label reads as exactly its caption, even an empty one, and
+// a link label as a link that can be activated; a read-only text box as a
+// named text nobody edits; a frame by its own caption only; a dialog window
+// as a dialog; an announcement as a notification.
+void installAccessibility();

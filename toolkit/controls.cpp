@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "pointer.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -46,6 +48,12 @@ void Label::setFontBold(bool bold)
 bool Label::fitsOnOneLine(const QString &text) const
 {
     return fontMetrics().horizontalAdvance(text) <= contentsRect().width();
+}
+
+void Label::setLink()
+{
+    m_link = true;
+    setCursor(handPointer());
 }
 
 // A bordered label holds one line that must show whole, a decimal comma's
@@ -231,6 +239,19 @@ CommandButton::CommandButton(QWidget *parent)
     // Enter presses the focused button itself, as Space does.
     setAutoDefault(true);
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
+}
+
+Announcement::Announcement(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(0, 0);
+}
+
+void Announcement::say(const QString &sentence)
+{
+    hide();
+    setAccessibleName(sentence);
+    show();
 }
 
 Frame::Frame(QWidget *parent)

@@ -40,6 +40,11 @@ public:
     // Whether the text would show whole on one line within the label's border.
     bool fitsOnOneLine(const QString &text) const;
 
+    // A link shows the pointing hand and reads as a link, which a screen
+    // reader can activate as a click does.
+    bool isLink() const { return m_link; }
+    void setLink();
+
     Colour backColor() const { return *m_colours->back(); }
     void setBackColor(Colour colour) { m_colours->setBack(colour); }
     Colour foreColor() const { return *m_colours->fore(); }
@@ -54,6 +59,7 @@ protected:
 
 private:
     ColourBinding *const m_colours;
+    bool m_link = false;
 };
 
 class TextBox : public QLineEdit
@@ -139,6 +145,19 @@ public:
 
 signals:
     void Click();
+};
+
+// Says a sentence to a screen reader without moving the focus: an invisible
+// notification, shown again for each sentence, as readers speak notifications
+// that appear whatever has the focus.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcement(QWidget *parent);
+
+    void say(const QString &sentence);
 };
 
 // A frame with a caption; it groups the option buttons placed inside it.

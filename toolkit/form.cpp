@@ -74,8 +74,8 @@ void setLook(QWidget *widget, unsigned look)
     // on all four sides whatever the background.
     if (label && (look & Look::Bordered))
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (look & Look::HandPointer)
-        widget->setCursor(handPointer());
+    if (label && (look & Look::Link))
+        label->setLink();
     if (auto *option = qobject_cast<OptionButton *>(widget))
         option->setChecked(look & Look::Selected);
     if (auto *field = qobject_cast<TextBox *>(widget); field && (look & Look::ReadOnly)) {
@@ -172,6 +172,9 @@ void Form::build(const FormDef &def)
 QWidget *Form::createControl(const ControlDef &def, QWidget *container, const QFont &windowFont)
 {
     QWidget *widget = newControl(def.kind, container);
+    // The look first: Qt describes a control to screen readers as it is when
+    // first asked, and setting its name or text already asks.
+    setLook(widget, def.look);
     widget->setObjectName(QLatin1StringView(def.name));
     widget->setGeometry(def.rect.toPixels());
     widget->setFont(def.font.isSet() ? def.font.toQFont() : windowFont);
@@ -179,7 +182,6 @@ QWidget *Form::createControl(const ControlDef &def, QWidget *container, const QF
     setColours(widget, def.back, def.fore);
     if (def.tooltip)
         widget->setToolTip(QString::fromLatin1(def.tooltip));
-    setLook(widget, def.look);
     return widget;
 }
 

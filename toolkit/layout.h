@@ -14,7 +14,7 @@ enum : unsigned {
     Plain = 0,
     Centred = 1,        // text centred
     Bordered = 2,       // single-line border
-    HandPointer = 4,    // the pointing-hand mouse pointer
+    Link = 4,           // a link: the pointing-hand pointer, and read as a link
     Selected = 8,       // an option selected at start
     OnTop = 16,         // drawn above the controls it overlaps
     ReadOnly = 32,      // a text box nobody types into or tabs to

@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """Reads the program's accessibility tree over AT-SPI, as a screen reader
-does, before and after a calculation, and checks a message box is an alert.
+does, before and after a calculation: the result is announced, the link can
+be activated, and a message box is an alert.
 
 Run inside a private D-Bus session with the AT-SPI bus started and an X
 server on DISPLAY (run-desktop-test does both): accessibility.py PROGRAM
 """
+import os
 import subprocess
 import sys
+import tempfile
 
-from atspi import (application, check, eventually, everything, find, press, report, states,
+from atspi import (Events, application, check, eventually, everything, find, press, report, states,
                    status_line, wait_for)
 
 APP_NAME = "Verided DAR Uzed"
@@ -18,8 +21,13 @@ def status_descriptions(window):
     return {line: status_line(window, line).description for line in range(1, 5)}
 
 
-def main(program):
-    process = subprocess.Popen([program])
+def main(program, opener_dir):
+    opened = os.path.join(opener_dir, "opened")
+    with open(os.path.join(opener_dir, "xdg-open"), "w") as opener:
+        opener.write(f'#!/bin/sh\nprintf "%s" "$1" > "{opened}"\n')
+    os.chmod(os.path.join(opener_dir, "xdg-open"), 0o755)
+    appearing = Events("object:state-changed:showing")
+    process = subprocess.Popen([program], env=dict(os.environ, PATH=opener_dir + ":" + os.environ["PATH"]))
     try:
         app = wait_for(lambda: application(APP_NAME))
         if not check(app is not None, "the program appears on the accessibility bus"):
@@ -43,6 +51,11 @@ def main(program):
             box = find(window, "combo box", shown)
             check(box is not None and box.description == description,
                   f"the list showing {shown!r} is described as {description!r}")
+        banner = find(window, "text", "Verided DAR Uzed")
+        check(banner is not None and {"read only"} <= states(banner) and "editable" not in states(banner),
+              "the banner is named by its text and read-only, not editable")
+        table = [node for node in everything(window) if node.getRoleName() == "panel" and node.name == "4. Weight Status"]
+        check(len(table) == 1, "the untitled status table does not take its frame's caption")
         results = [node for node in everything(window) if node.getRoleName() == "label" and node.description == "Your BMI"]
         check(len(results) == 1 and results[0].name == "", "the empty result is described as Your BMI")
         check(set(status_descriptions(window).values()) == {""}, "no status line is current at start")
@@ -53,6 +66,15 @@ def main(program):
         check(results and eventually(lambda: results[0].name == "24.1"), "after the calculation the result reads 24.1")
         check(eventually(lambda: status_descriptions(window) == {1: "", 2: "Current weight status", 3: "", 4: ""}),
               "the Normal line alone is described as the current weight status")
+        check(appearing.arrived(("notification", "Your BMI is 24.1, Normal")),
+              "a notification says the result and its status without moving the focus")
+
+        link = find(window, "link", "www.verided.example")
+        check(link is not None, "the web address is a link")
+        if link is not None:
+            press(link)
+            check(eventually(lambda: os.path.exists(opened) and open(opened).read() == "http://www.verided.example/"),
+                  "activating the link opens the site")
 
         height.queryEditableText().setTextContents("")
         press(find(window, "push button", "CALCULATE"))
@@ -68,5 +90,6 @@ def main(program):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    with tempfile.TemporaryDirectory() as folder:
+        main(sys.argv[1], folder)
     sys.exit(report("accessibility"))

@@ -2,6 +2,7 @@
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = []
 checks = 0
@@ -34,6 +35,23 @@ def wait_for(find, timeout=10):
 def eventually(predicate, timeout=5):
     """Whether the predicate comes true in time; events reach the bus a little later."""
     return wait_for(lambda: True if predicate() else None, timeout) is not None
+
+
+class Events:
+    """Records the AT-SPI events of one kind as (role, name) of their source."""
+
+    def __init__(self, kind):
+        self.seen = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: self.seen.append((event.source.getRoleName(), event.source.name)), kind)
+
+    def arrived(self, wanted, timeout=5):
+        """Whether an event from a source with this (role, name) arrives in time."""
+        end = time.time() + timeout
+        while wanted not in self.seen and time.time() < end:
+            GLib.MainContext.default().iteration(False)
+            time.sleep(0.01)
+        return wanted in self.seen
 
 
 def application(name):

@@ -155,11 +155,11 @@ def about_and_back(s):
     check(eventually(lambda: s.result() == "24.1"), "a result is shown before About")
     key("alt+h")
     key("a")
-    about = wait_for(lambda: find(s.app, "frame", "About "), timeout=5)
+    about = wait_for(lambda: find(s.app, "dialog", "About "), timeout=5)
     check(about is not None, "Alt+H, A opens the About window")
     check(eventually(lambda: "sensitive" not in states(s.window)), "the main window takes no input while About is open")
     key("Escape")
-    check(eventually(lambda: find(s.app, "frame", "About ") is None), "Escape closes the About window")
+    check(eventually(lambda: find(s.app, "dialog", "About ") is None), "Escape closes the About window")
     check(eventually(lambda: "sensitive" in states(s.window)), "the main window takes input again")
     check(s.result() == "24.1" and highlighted(s.window) == 2, "the shown BMI is untouched")
 
@@ -171,13 +171,13 @@ def opener_exits_with(opener_dir, status):
 
 def links(s, opener_dir):
     opener_exits_with(opener_dir, 0)
-    click(s.control("label", "www.verided.example"))
+    click(s.control("link", "www.verided.example"))
     opened = os.path.join(opener_dir, "opened")
     check(eventually(lambda: os.path.exists(opened)), "the main window's link reaches the opener")
     check(os.path.exists(opened) and open(opened).read() == "http://www.verided.example/", "the link is the site's root page")
     check(find(s.app, "alert") is None, "a successful open shows nothing")
     opener_exits_with(opener_dir, 4)
-    click(s.control("label", "www.verided.example"))
+    click(s.control("link", "www.verided.example"))
     s.answer_box("Verided DAR Uzed", "No Browser Installed. Cannot Open Web Page.", "a failed open")
 
 
