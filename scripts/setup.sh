@@ -22,6 +22,9 @@ test_packages=(
     qt6ct fonts-dejavu-core
 )
 
+# To take pictures of the window in other colour schemes, with a result shown.
+screenshot_packages=(xdotool qt6ct)
+
 install_missing_packages() {
     local missing=()
     for package in "$@"; do
