@@ -50,6 +50,7 @@ private:
     void HighlightStatus(Label *line);
     void ShowWeightStatus();
     void AnnounceResult();
+    QString resultSentence() const;
     void btnCalculate_Click();
     void refuseInput(const QString &message);
     void btnReset_Click();
@@ -78,7 +79,7 @@ private:
     CommandButton *const btnCalculate = control<CommandButton>("btnCalculate");
     Label *const lblResult = control<Label>("lblResult");
     Label *const lblBMIlabel = control<Label>("lblBMIlabel");
-    Announcement *const resultNotice = new Announcement(centralWidget());
+    StatusLine *const resultStatus = new StatusLine(centralWidget(), [this] { return resultSentence(); });
 
     Label *const lblUrl = control<Label>("lblUrl");
     Label *const lblStatus1 = control<Label>("lblStatus1");

@@ -10,7 +10,7 @@ constexpr Colour HighlightBack = 0xC0C0FF;
 constexpr Colour HighlightFore = SystemColour::ButtonText;
 
 // Lets a screen reader tell which line the colours single out.
-const QString CurrentStatus = QStringLiteral("Current weight status");
+const QString CurrentStatus = QStringLiteral("your weight status");
 
 }
 
@@ -25,7 +25,7 @@ void FormBMI::ResetStatusColours()
     for (Label *line : statusLines) {
         line->setBackColor(NormalBack);
         line->setForeColor(NormalFore);
-        line->setAccessibleDescription(QString());
+        line->setAccessibleMark(QString());
     }
 }
 
@@ -33,7 +33,7 @@ void FormBMI::HighlightStatus(Label *line)
 {
     line->setBackColor(HighlightBack);
     line->setForeColor(HighlightFore);
-    line->setAccessibleDescription(CurrentStatus);
+    line->setAccessibleMark(CurrentStatus);
 }
 
 // Goes by the value as shown, already rounded to one decimal, so the lines
@@ -54,14 +54,22 @@ void FormBMI::ShowWeightStatus()
         HighlightStatus(lblStatus4);
 }
 
-// Says what the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
-// without moving the focus: a screen reader speaks nothing of a label that
-// changes elsewhere.
-void FormBMI::AnnounceResult()
+// What the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
+// or nothing while it shows no BMI.
+QString FormBMI::resultSentence() const
 {
+    if (lblResult->caption().isEmpty())
+        return QString();
     QString sentence = lblBMIlabel->caption().remove(u':') + u' ' + lblResult->caption();
     for (const Label *line : statusLines)
-        if (line->backColor() == HighlightBack)
+        if (!line->accessibleMark().isEmpty())
             sentence += QStringLiteral(", ") + line->caption().split(u' ', Qt::SkipEmptyParts).last();
-    resultNotice->say(sentence);
+    return sentence;
+}
+
+// A screen reader speaks nothing of a label that changes away from the focus,
+// so the result is announced; the reader's status command reads it again.
+void FormBMI::AnnounceResult()
+{
+    resultStatus->announce();
 }

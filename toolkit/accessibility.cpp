@@ -5,6 +5,8 @@
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
+
 namespace {
 
 class AccessibleLabel : public QAccessibleWidget
@@ -19,9 +21,31 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
-            return label()->caption();
-        return QAccessibleWidget::text(kind);
+        if (kind != QAccessible::Name || !label()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        const QString mark = label()->accessibleMark();
+        return mark.isEmpty() ? label()->caption() : label()->caption() + QStringLiteral(", ") + mark;
+    }
+
+    // A label whose text is its background's colour shows nothing, and
+    // reads as nothing either.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selected = !label()->accessibleMark().isEmpty();
+        if (label()->foreColor() == label()->backColor())
+            state.invisible = true;
+        return state;
+    }
+
+    // The labels of a dialog are read as its description, and say so, so
+    // that a screen reader does not read them a second time.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        QList<QPair<QAccessibleInterface *, QAccessible::Relation>> found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Labelled) && label()->window()->windowType() == Qt::Dialog)
+            found.append({QAccessible::queryAccessibleInterface(label()->window()), QAccessible::Labelled});
+        return found;
     }
 
     QStringList actionNames() const override
@@ -41,27 +65,103 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
-// A banner: its text is its name, and it is read-only, not editable.
-class AccessibleBanner : public QAccessibleWidget
+// A text box. Qt 6.4's own reports an empty run of formatting at each
+// offset, and screen readers, which build the spoken line from those runs,
+// read a field entered by the focus without its last character. A read-only
+// box (the banner) is named by its text and is not editable.
+class AccessibleTextBox : public QAccessibleWidget, public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface
 {
 public:
-    explicit AccessibleBanner(TextBox *field)
+    explicit AccessibleTextBox(TextBox *field)
         : QAccessibleWidget(field, QAccessible::EditableText)
     {
     }
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface && !field()->isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const TextBox *>(widget())->text();
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && field()->isReadOnly() && field()->accessibleName().isEmpty()))
+            return field()->text();
         return QAccessibleWidget::text(kind);
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
+        state.readOnly = field()->isReadOnly();
+        state.editable = !field()->isReadOnly();
+        state.selectableText = true;
         return state;
+    }
+
+    // The text interface, by QLineEdit's own means.
+    QString text(int start, int end) const override { return field()->text().mid(start, end - start); }
+    int characterCount() const override { return int(field()->text().size()); }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void selection(int, int *start, int *end) const override
+    {
+        *start = std::max(field()->selectionStart(), 0);
+        *end = *start + field()->selectionLength();
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { field()->deselect(); }
+    void setSelection(int, int start, int end) override { field()->setSelection(start, end - start); }
+    QRect characterRect(int offset) const override
+    {
+        const QFontMetrics metrics = field()->fontMetrics();
+        const QString shown = field()->text();
+        const QRect contents = field()->contentsRect();
+        const int x = contents.left() + metrics.horizontalAdvance(shown.left(offset));
+        const int width = offset < shown.size() ? metrics.horizontalAdvance(shown.at(offset)) : 1;
+        const QRect local(x, contents.top(), width, contents.height());
+        return QRect(field()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override { return field()->cursorPositionAt(field()->mapFromGlobal(point)); }
+    void scrollToSubstring(int start, int) override { field()->setCursorPosition(start); }
+    // One run of no formatting, the whole text long.
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+    // The editable text interface.
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        field()->setSelection(start, end - start);
+        field()->insert(text);
+    }
+
+private:
+    TextBox *field() const { return static_cast<TextBox *>(widget()); }
+};
+
+class AccessibleStatusLine : public QAccessibleWidget
+{
+public:
+    explicit AccessibleStatusLine(StatusLine *status)
+        : QAccessibleWidget(status, QAccessible::StatusBar)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<const StatusLine *>(widget())->sentence()
+                                         : QAccessibleWidget::text(kind);
     }
 };
 
@@ -82,6 +182,46 @@ public:
     }
 };
 
+// A dialog is described by its lines of text, as they read on screen, top to
+// bottom and left to right: what a screen reader reads when it opens.
+class AccessibleDialog : public QAccessibleWidget
+{
+public:
+    explicit AccessibleDialog(Form *dialog)
+        : QAccessibleWidget(dialog, QAccessible::Dialog)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Description || !widget()->accessibleDescription().isEmpty())
+            return QAccessibleWidget::text(kind);
+        QList<const Label *> labels;
+        for (const Label *label : widget()->findChildren<const Label *>())
+            if (!label->caption().isEmpty())
+                labels << label;
+        const auto place = [this](const Label *label) {
+            const QPoint at = label->mapTo(widget(), QPoint());
+            return std::pair(at.y(), at.x());
+        };
+        std::ranges::sort(labels, {}, place);
+        QStringList lines;
+        int lineTop = -1;
+        for (const Label *label : labels) {
+            if (place(label).first == lineTop)
+                lines.last() += u' ' + label->caption();
+            else
+                lines << label->caption();
+            lineTop = place(label).first;
+        }
+        // A screen reader stops at a line break: each line ends as a sentence.
+        for (QString &line : lines)
+            if (!QStringLiteral(".:!?").contains(line.back()))
+                line += u'.';
+        return lines.join(u' ');
+    }
+};
+
 template <class Control>
 Control *as(const QString &className, QObject *object)
 {
@@ -94,14 +234,16 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
 {
     if (auto *label = as<Label>(className, object))
         return new AccessibleLabel(label);
-    if (auto *field = as<TextBox>(className, object); field && field->isReadOnly())
-        return new AccessibleBanner(field);
+    if (auto *field = as<TextBox>(className, object))
+        return new AccessibleTextBox(field);
     if (auto *frame = as<Frame>(className, object))
         return new AccessibleFrame(frame);
     if (auto *form = as<Form>(className, object); form && form->windowType() == Qt::Dialog)
-        return new QAccessibleWidget(form, QAccessible::Dialog);
+        return new AccessibleDialog(form);
     if (auto *announcement = as<Announcement>(className, object))
         return new QAccessibleWidget(announcement, QAccessible::Notification);
+    if (auto *status = as<StatusLine>(className, object))
+        return new AccessibleStatusLine(status);
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "pointer.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -54,6 +55,19 @@ void Label::setLink()
 {
     m_link = true;
     setCursor(handPointer());
+}
+
+void Label::setAccessibleMark(const QString &mark)
+{
+    if (mark == m_mark)
+        return;
+    m_mark = mark;
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent marked(this, selected);
+    QAccessible::updateAccessibility(&marked);
 }
 
 // A bordered label holds one line that must show whole, a decimal comma's
@@ -130,7 +144,7 @@ void TextBox::focusOutEvent(QFocusEvent *event)
 }
 
 DropDownList::DropDownList(QWidget *parent)
-    : QComboBox(parent)
+    : QComboBox(parent), m_notice(new Announcement(this))
 {
     setEditable(false);
     setMaxVisibleItems(VisibleRows);
@@ -170,12 +184,29 @@ void DropDownList::focusOutEvent(QFocusEvent *event)
     QComboBox::focusOutEvent(event);
 }
 
+void DropDownList::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentIndex();
+    QComboBox::keyPressEvent(event);
+    sayEntryIfChanged(before);
+}
+
 void DropDownList::wheelEvent(QWheelEvent *event)
 {
-    if (hasFocus())
-        QComboBox::wheelEvent(event);
-    else
-        event->ignore();
+    if (!hasFocus())
+        return event->ignore();
+    const int before = currentIndex();
+    QComboBox::wheelEvent(event);
+    sayEntryIfChanged(before);
+}
+
+// A screen reader speaks the entries of the open list, but not a new entry
+// picked in the closed one (Qt 6.4 lets it learn of that only by a change of
+// name, which it takes for noise): the list says it, with its place.
+void DropDownList::sayEntryIfChanged(int before)
+{
+    if (currentIndex() != before && currentIndex() >= 0)
+        m_notice->say(QStringLiteral("%1, %2 of %3").arg(currentText()).arg(currentIndex() + 1).arg(count()));
 }
 
 OptionButton::OptionButton(QWidget *parent)
@@ -252,6 +283,17 @@ void Announcement::say(const QString &sentence)
     hide();
     setAccessibleName(sentence);
     show();
+}
+
+StatusLine::StatusLine(QWidget *parent, std::function<QString()> describe)
+    : QWidget(parent), m_describe(std::move(describe)), m_notice(new Announcement(this))
+{
+    setFixedSize(0, 0);
+}
+
+void StatusLine::announce()
+{
+    m_notice->say(sentence());
 }
 
 Frame::Frame(QWidget *parent)

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+
 class QFocusEvent;
 
 // Decides when a control has really received the focus: when it becomes the
@@ -45,6 +47,11 @@ public:
     bool isLink() const { return m_link; }
     void setLink();
 
+    // A few words a screen reader says after the caption, the label then
+    // reading as selected: what a highlight shows by colour alone.
+    QString accessibleMark() const { return m_mark; }
+    void setAccessibleMark(const QString &mark);
+
     Colour backColor() const { return *m_colours->back(); }
     void setBackColor(Colour colour) { m_colours->setBack(colour); }
     Colour foreColor() const { return *m_colours->fore(); }
@@ -60,6 +67,7 @@ protected:
 private:
     ColourBinding *const m_colours;
     bool m_link = false;
+    QString m_mark;
 };
 
 class TextBox : public QLineEdit
@@ -78,6 +86,37 @@ protected:
 
 private:
     FocusEntry m_focus;
+};
+
+// Says a sentence to a screen reader without moving the focus: an invisible
+// notification, shown again for each sentence, as readers speak notifications
+// that appear whatever has the focus.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcement(QWidget *parent);
+
+    void say(const QString &sentence);
+};
+
+// What a screen reader reads on demand as the window's status, and speaks at
+// once when told: a status bar of no size whose sentence is the one
+// `describe` gives at the time, spoken through a notification inside it.
+class StatusLine : public QWidget
+{
+    Q_OBJECT
+
+public:
+    StatusLine(QWidget *parent, std::function<QString()> describe);
+
+    QString sentence() const { return m_describe(); }
+    void announce();
+
+private:
+    std::function<QString()> m_describe;
+    Announcement *const m_notice;
 };
 
 // A pick-only drop-down list. Its Click is raised once for every pick the
@@ -103,12 +142,16 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void sayEntryIfChanged(int before);
+
     // As many rows as the classic dropped list showed.
     static constexpr int VisibleRows = 8;
     FocusEntry m_focus;
+    Announcement *const m_notice;
 };
 
 // An option button, exclusive with the other option buttons of its container.
@@ -145,19 +188,6 @@ public:
 
 signals:
     void Click();
-};
-
-// Says a sentence to a screen reader without moving the focus: an invisible
-// notification, shown again for each sentence, as readers speak notifications
-// that appear whatever has the focus.
-class Announcement : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit Announcement(QWidget *parent);
-
-    void say(const QString &sentence);
 };
 
 // A frame with a caption; it groups the option buttons placed inside it.
