@@ -10,8 +10,8 @@ required_packages=(
 )
 
 # To test it as a desktop does: installed files, the accessibility bus, a
-# Wayland compositor, the Debian package, a dark colour scheme and a font
-# with the Arabic decimal separator.
+# Wayland compositor, the Debian package, a dark colour scheme, a font with
+# the Arabic decimal separator, and a screen reader with a window manager.
 test_packages=(
     desktop-file-utils appstream file
     dbus at-spi2-core python3-pyatspi
@@ -20,6 +20,7 @@ test_packages=(
     clang libclang-rt-14-dev
     xdotool python3-pil
     qt6ct fonts-dejavu-core
+    orca speech-dispatcher speech-dispatcher-espeak-ng openbox x11-xserver-utils
 )
 
 # To take pictures of the window in other colour schemes, with a result shown.

@@ -1,0 +1,159 @@
+#!/usr/bin/python3
+"""Operates the program by keys with the real screen reader running, and
+checks what the reader says at each step, as a blind user hears it.
+
+Run by run-desktop-test (an X server and a private session with the
+accessibility bus): screen_reader.py PROGRAM. It starts a window manager, a
+private speech service that speaks to no device, and Orca with a debug log,
+in which every utterance is a line "SPEECH OUTPUT: '...'". Prints the
+transcript of each step.
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from atspi import check, report
+
+# Each step: its name, the keys pressed (text after "type:" is typed; keys
+# that share an entry are pressed at once after each other, as a double press;
+# "close:messages" is explained in close_messages), and the phrases that must
+# be among what the reader says in answer.
+STEPS = [
+    ("start", [], ["Verided DAR Uzed 1.1 frame", "Height text"]),
+    ("a Tab round", ["Tab"] * 8,
+     ["inches", "selected radio button", "Feet / Inches combo box", "Weight text", "pounds",
+      "Stone / Pounds combo box", "CALCULATE push button", "Reset push button", "Height text"]),
+    ("a unit change", ["Tab", "Down"], ["centimetres", "selected radio button"]),
+    ("a closed-list pick", ["Tab"] + ["Down"] * 20, ['5ft 7", 21 of 50']),
+    ("a filled field read whole", ["shift+Tab", "shift+Tab"], ["67 selected"]),
+    ("CALCULATE", ["Tab", "Tab", "Tab", "type:154", "Return"], ["Your BMI is 24.1, Normal"]),
+    ("the result on demand", ["Insert+KP_Enter Insert+KP_Enter"], ["Your BMI is 24.1, Normal statusbar"]),
+    ("the highlighted line in review", ["KP_8"] + ["KP_9"] * 7, ["Normal, your weight status"]),
+    ("the link through the reader", ["KP_9", "KP_Divide"],
+     ["www.verided.example", "alert Verided DAR Uzed", "No Browser Installed. Cannot Open Web Page."]),
+    ("the failure closed", ["close:messages"], ["Verided DAR Uzed 1.1 frame"]),
+    ("an empty-field CALCULATE", ["ctrl+a", "BackSpace", "Return"],
+     ["alert Oops!", "Please Enter Or Select A Weight Value", "OK push button"]),
+    ("the message closed", ["Return"], ["Weight text"]),
+    ("About", ["alt+h", "a"],
+     ["About  dialog", "Verided DAR Uzed.", "Version 1.1.", "Copyright", "Contact: info@verided.example.",
+      "Web Site: www.verided.example/software.", "OK push button"]),
+    ("About closed", ["Escape"], ["Verided DAR Uzed 1.1 frame"]),
+]
+
+
+class Reader:
+    """A private speech service and Orca, logging what Orca says."""
+
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "orca.log")
+        home = os.path.join(folder, "home")
+        conf = os.path.join(folder, "speechd")
+        os.makedirs(home)
+        shutil.copytree("/etc/speech-dispatcher", conf)
+        with open(os.path.join(conf, "speechd.conf"), "a") as settings:
+            settings.write('\nAudioOutputMethod "libao"\n')
+        with open(os.path.join(home, ".libao"), "w") as libao:
+            libao.write("default_driver=null\n")
+        environment = dict(os.environ, HOME=home)
+        self.speech = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", conf], env=environment,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Orca writes its log fully buffered; this copy of it writes a line at a time.
+        orca = os.path.join(folder, "orca")
+        with open("/usr/bin/orca") as source, open(orca, "w") as copy:
+            copy.write(re.sub(r"open\(args\.debug_file, 'w'\)", "open(args.debug_file, 'w', buffering=1)", source.read()))
+        self.orca = subprocess.Popen([sys.executable, orca, "-u", os.path.join(folder, "prefs"), "--debug-file", self.log],
+                                     env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        end = time.time() + 30
+        while time.time() < end and "Screen reader on" not in " ".join(self.said_since(0)):
+            time.sleep(0.2)
+
+    def position(self):
+        return os.path.getsize(self.log) if os.path.exists(self.log) else 0
+
+    def said_since(self, position):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, errors="replace") as log:
+            log.seek(position)
+            return [m.group(1) for m in re.finditer(r"SPEECH OUTPUT: '(.*?)'", log.read())]
+
+    def stop(self):
+        for process in (self.orca, self.speech):
+            process.send_signal(signal.SIGTERM)
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+def close_messages(reader):
+    """Orca clicks a reviewed link with the pointer and then checks that the
+    pointer moved; where that check reads the pointer too soon, it also presses
+    the link, which then opens twice, and two failure messages follow. Enter
+    closes them until the main window is said again."""
+    for _ in range(3):
+        start = reader.position()
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        time.sleep(1.5)
+        if not any(line.startswith("alert") for line in reader.said_since(start)):
+            return
+
+
+def press(keys, reader):
+    for key in keys:
+        if key == "close:messages":
+            close_messages(reader)
+        elif key.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "80", key[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", *key.split()], check=True)
+        time.sleep(0.4)
+
+
+def main(program):
+    # Orca runs once per user; a reader of the person running the tests is left alone.
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+        print("SKIP: a screen reader of this user is running already")
+        sys.exit(77)
+    with tempfile.TemporaryDirectory() as folder:
+        # An opener that fails, so that activating the link is answered by a message.
+        opener = os.path.join(folder, "bin")
+        os.makedirs(opener)
+        with open(os.path.join(opener, "xdg-open"), "w") as script:
+            script.write("#!/bin/sh\nexit 3\n")
+        os.chmod(os.path.join(opener, "xdg-open"), 0o755)
+        window_manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        reader = Reader(folder)
+        # The review keys are those of the keypad with Num Lock off.
+        if re.search(r"Num Lock:\s+on", subprocess.run(["xset", "q"], capture_output=True, text=True).stdout):
+            subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
+        # Each step hears what was said since the one before; the first, the window opening.
+        start = reader.position()
+        process = subprocess.Popen([program], env=dict(os.environ, PATH=opener + ":" + os.environ["PATH"]))
+        try:
+            time.sleep(3)
+            for name, keys, phrases in STEPS:
+                press(keys, reader)
+                time.sleep(1.5)
+                said = reader.said_since(start)
+                start = reader.position()
+                print(f"{name}: " + " | ".join(s for s in said if s.strip()), flush=True)
+                heard = " ".join(said)
+                for phrase in phrases:
+                    check(phrase in heard, f"{name}: the reader says {phrase!r}")
+        finally:
+            process.terminate()
+            process.wait(timeout=10)
+            reader.stop()
+            window_manager.terminate()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
+    sys.exit(report("screen reader"))
