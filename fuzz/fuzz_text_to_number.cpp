@@ -1,6 +1,5 @@
 // Any text, in a full-stop and in a decimal-comma region: reading it never
-// crashes, the numeric test agrees with the reading, and every text read is
-// the double nearest its value.
+// crashes, and every text read is the double nearest its value.
 #include "bmi/numbertext.h"
 #include "reference.h"
 
@@ -27,8 +26,6 @@ std::string plainForm(const QString &text, const NumberFormat &format)
 void check(const QString &text, const NumberFormat &format)
 {
     const std::optional<double> value = TextToNumber(text, format);
-    if (IsNumericText(text, format) != value.has_value())
-        std::abort();
     if (!value)
         return;
     const Reading reference = referenceRead(plainForm(text, format));

@@ -145,6 +145,9 @@ void TestAbout::opens()
     QVERIFY(window->isVisible());
     QVERIFY(!window->isEnabled());
     QVERIFY(!child<QWidget>(window, "btnCalculate")->isEnabled());
+    // the main window cannot be closed under About
+    window->close();
+    QVERIFY(window && window->isVisible());
     // kept above the main window by the window manager, and not minimised on its own
     QCOMPARE(about->windowHandle()->transientParent(), window->windowHandle());
     QCOMPARE(about->windowType(), Qt::Dialog);

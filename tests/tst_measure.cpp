@@ -280,17 +280,22 @@ void TestMeasure::chooseUnit()
 void TestMeasure::enteringClearsResult_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("from");  // has no focus handler of its own
     QTest::addColumn<QString>("how");
-    for (const char *control : {"txtWeight", "cboFeet", "cboStone"}) {
-        QTest::addRow("%s by click", control) << control << "click";
-        QTest::addRow("%s by tab", control) << control << "tab";
-    }
+    for (const char *control : {"txtHght", "txtWeight", "cboFeet", "cboStone"})
+        QTest::addRow("%s by click", control) << control << "btnCalculate" << "click";
+    QTest::newRow("txtHght by tab") << "txtHght" << "btnReset" << "tab";
+    QTest::newRow("cboFeet by tab") << "cboFeet" << "rdoInches" << "tab";
+    QTest::newRow("txtWeight by backtab") << "txtWeight" << "rdoPounds" << "backtab";
+    QTest::newRow("cboStone by tab") << "cboStone" << "rdoPounds" << "tab";
 }
 
 void TestMeasure::enteringClearsResult()
 {
     QFETCH(QString, control);
+    QFETCH(QString, from);
     QFETCH(QString, how);
+    get<QWidget>(qPrintable(from))->setFocus(Qt::OtherFocusReason);
     showResult();
     auto *target = get<QWidget>(qPrintable(control));
     if (how == u"click") {
@@ -298,8 +303,7 @@ void TestMeasure::enteringClearsResult()
         if (auto *list = qobject_cast<DropDownList *>(target))
             list->hidePopup();
     } else {
-        while (QApplication::focusWidget() != target)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, how == u"tab" ? Qt::NoModifier : Qt::ShiftModifier);
     }
     QCOMPARE(QApplication::focusWidget(), target);
     QVERIFY(get<Label>("lblResult")->caption().isEmpty());
@@ -309,11 +313,13 @@ void TestMeasure::enteringClearsResult()
 void TestMeasure::reset_data()
 {
     QTest::addColumn<QString>("state");
-    QTest::newRow("at start") << "start";
-    QTest::newRow("after a calculation") << "calculated";
-    QTest::newRow("metric units chosen") << "metric";
-    QTest::newRow("after picks") << "picked";
-    QTest::newRow("only a highlighted line") << "highlight";
+    QTest::addColumn<bool>("byEnter");  // on the focused Reset, which takes Enter from CALCULATE
+    QTest::newRow("at start") << "start" << false;
+    QTest::newRow("after a calculation") << "calculated" << false;
+    QTest::newRow("after a calculation, by Enter") << "calculated" << true;
+    QTest::newRow("metric units chosen") << "metric" << false;
+    QTest::newRow("after picks") << "picked" << false;
+    QTest::newRow("only a highlighted line") << "highlight" << false;
 }
 
 void TestMeasure::reset()
@@ -332,9 +338,16 @@ void TestMeasure::reset()
         showResult();
         get<DropDownList>("cboFeet")->setListIndex(20);
     }
+    QFETCH(bool, byEnter);
+    auto *reset = get<CommandButton>("btnReset");
+    if (byEnter)
+        reset->setFocus(Qt::TabFocusReason);
     QWidget *focus = QApplication::focusWidget();
     for (int press = 0; press < 2; ++press) {
-        get<CommandButton>("btnReset")->click();
+        if (byEnter)
+            QTest::keyClick(reset, Qt::Key_Return);
+        else
+            reset->click();
         verifyStartState(window);
         if (QTest::currentTestFailed())
             return;

@@ -234,9 +234,7 @@ void TestToolkit::listIndex()
     list->setListIndex(from);
     log->events.clear();
     list->setListIndex(to);
-    QCOMPARE(list->listIndex(), to);
     QTEST(int(log->events.count("cboList_Click")), "clicks");
-    QCOMPARE(list->currentText(), to < 0 ? QString() : list->itemText(to));
 }
 
 void TestToolkit::addItemShowsNoEntry()
@@ -450,7 +448,6 @@ void TestToolkit::colours_data()
     const QPalette palette = QApplication::palette();
     QTest::newRow("navy") << 0x800000u << QColor(0, 0, 128);
     QTest::newRow("light red") << 0xC0C0FFu << QColor(255, 192, 192);
-    QTest::newRow("link blue") << 0xC00000u << QColor(0, 0, 192);
     QTest::newRow("window text") << 0x80000008u << palette.color(QPalette::WindowText);
     QTest::newRow("highlighted text") << 0x8000000Eu << palette.color(QPalette::HighlightedText);
     QTest::newRow("button face") << 0x8000000Fu << palette.color(QPalette::Button);
@@ -462,12 +459,6 @@ void TestToolkit::colours()
     QFETCH(uint, colour);
     QFETCH(QColor, expected);
     QCOMPARE(resolveColour(colour), expected);
-    auto *label = get<Label>("lblLink");
-    label->setBackColor(colour);
-    label->setForeColor(colour);
-    QCOMPARE(label->backColor(), Colour(colour));
-    QCOMPARE(label->palette().color(QPalette::Window), expected);
-    QCOMPARE(label->palette().color(QPalette::WindowText), expected);
 }
 
 void TestToolkit::messageBox_data()
