@@ -1,7 +1,8 @@
 #include "app/formbmi.h"
 
-// Writes the start state back in a fixed order; the handlers that some of the
-// writes run on the way only write values that the sequence itself sets.
+// Writes the start state back in a fixed order. Some writes run handlers on
+// the way (the event rule, app/formbmi.h), which write only values that the
+// sequence itself sets.
 void FormBMI::btnReset_Click()
 {
     lblResult->setCaption(QString());

@@ -8,8 +8,7 @@ void FormBMI::rdoCentimetres_Click()
     lblResult->setCaption(QString());
     lblCentimetres->setFontBold(true);
     lblInches->setFontBold(false);
-    // Putting the list back on its header selects inches, which this handler
-    // then undoes by selecting centimetres again.
+    // Selects inches, and this handler then centimetres again (the event rule, app/formbmi.h).
     cboFeet->setListIndex(0);
     rdoCentimetres->setValue(true);
     ResetStatusColours();

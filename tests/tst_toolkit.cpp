@@ -174,9 +174,8 @@ void TestToolkit::userSelectsOption()
     QCOMPARE(b->value(), !log->events.isEmpty());
 }
 
-// A Click handler that assigns another control runs that control's Click
-// before the assignment returns, and so on down; an assignment that changes
-// nothing ends the chain.
+// The event rule noted at the top of app/formbmi.h: Click inside the
+// assignment, handlers nesting, and an assignment that changes nothing ending it.
 void TestToolkit::clickRunsInsideAssignment()
 {
     auto *a = get<OptionButton>("rdoA");

@@ -119,10 +119,9 @@ private:
     Announcement *const m_notice;
 };
 
-// A pick-only drop-down list. Its Click is raised once for every pick the
-// user makes, the shown entry included, and when code assigns a different
-// index; assigning the current index raises nothing. It drops open below its
-// box as a short scrolling list.
+// A pick-only drop-down list, dropping open below its box as a short
+// scrolling list. Its Click is raised once for every pick the user makes, the
+// shown entry included, and inside an assignment of a different index.
 class DropDownList : public QComboBox
 {
     Q_OBJECT
@@ -155,7 +154,8 @@ private:
 };
 
 // An option button, exclusive with the other option buttons of its container.
-// Its Click is raised whenever it becomes selected, by the user or by code.
+// Its Click is raised whenever it becomes selected, by the user or inside the
+// assignment that selects it.
 class OptionButton : public QRadioButton
 {
     Q_OBJECT
