@@ -2,17 +2,11 @@
 
 #include "about/formabout.h"
 #include "app/formbmi.h"
+#include "app/messages.h"
 #include "maker.h"
 #include "opener.h"
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
-
-namespace {
-
-const QString NoBrowser = QStringLiteral("No Browser Installed. Cannot Open Web Page.");
-const QString NoMailProgram = QStringLiteral("No Default Email Program Enabled or Installed - Unable To Send Email ");
-
-}
 
 void openLink(const QString &link, const QString &failureMessage)
 {
@@ -24,16 +18,16 @@ void openLink(const QString &link, const QString &failureMessage)
 
 void FormBMI::lblUrl_Click()
 {
-    openLink(QStringLiteral("http://%1/").arg(QLatin1StringView(Maker::WebHost)), NoBrowser);
+    openLink(QStringLiteral("http://%1/").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
 }
 
 void FormAbout::lblUrl_Click()
 {
-    openLink(QStringLiteral("http://%1/software").arg(QLatin1StringView(Maker::WebHost)), NoBrowser);
+    openLink(QStringLiteral("http://%1/software").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
 }
 
 void FormAbout::lblEmail_Click()
 {
     openLink(QStringLiteral("mailto:%1?subject=Verided DAR Uzed").arg(QLatin1StringView(Maker::EmailAddress)),
-             NoMailProgram);
+             Messages::NoMailProgram);
 }

@@ -2,25 +2,23 @@
 
 #include "calculation.h"
 #include "numbertext.h"
+#include "app/messages.h"
 #include "toolkit/messagebox.h"
 
 void FormBMI::btnCalculate_Click()
 {
     ResetStatusColours();
-    const QString H = txtHght->text();
-    const QString W = txtWeight->text();
-    if (const QString problem = inputProblem(H, W); !problem.isEmpty())
-        return refuseInput(problem);
-    const double h = *TextToNumber(H);
-    const double w = *TextToNumber(W);
-    if (h == 0 || w == 0)
-        return refuseInput(Messages::ZeroValue);
+    const auto read = readMeasurements(txtHght->text(), txtWeight->text());
+    if (const QString *problem = std::get_if<QString>(&read))
+        return refuseInput(*problem);
     const HeightUnit heightUnit = rdoInches->value() ? HeightUnit::Inches : HeightUnit::Centimetres;
     const WeightUnit weightUnit = rdoPounds->value() ? WeightUnit::Pounds : WeightUnit::Kilograms;
-    const std::optional<double> bmi = bodyMassIndex(h, w, heightUnit, weightUnit);
-    // A BMI so near the largest double that its 15-digit form lies beyond it
-    // cannot be shown either, nor one too wide for its box, of which only the
-    // middle digits would show.
+    const std::optional<double> bmi = bodyMassIndex(std::get<Measurements>(read), heightUnit, weightUnit);
+    // The figure goes from number to text and back on purpose: rounded first to
+    // 15 digits, then to one decimal on that text (24.95, a double just below
+    // it, shows 25.0), and the status follows the figure as shown. A BMI so
+    // near the largest double that its 15-digit form lies beyond it cannot be
+    // shown, nor one too wide for its box, of which only the middle would show.
     const QString shown = bmi ? FormatOneDecimal(NumberToText(*bmi)) : QString();
     if (shown.isEmpty() || !lblResult->fitsOnOneLine(shown))
         return refuseInput(Messages::OutOfRange);

@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include "app/messages.h"
+
 #include <cfenv>
 
 namespace {
@@ -36,36 +38,48 @@ double bmiByRule(double h, double w, HeightUnit heightUnit, WeightUnit weightUni
 
 }
 
-QString inputProblem(const QString &height, const QString &weight)
+namespace {
+
+enum TextState { Empty, NotNumeric, Numeric };
+
+TextState stateOf(const QString &text, const std::optional<double> &value)
 {
-    const bool noHeight = height.isEmpty();
-    const bool noWeight = weight.isEmpty();
-    const bool badHeight = !IsNumericText(height);
-    const bool badWeight = !IsNumericText(weight);
-    if (noHeight && noWeight)
-        return QStringLiteral("Please Enter Or Select A Value For Both Height And Weight");
-    if (noHeight && badWeight)
-        return QStringLiteral("Please Enter Or Select A Height Value And A Valid Weight Value");
-    if (noWeight && badHeight)
-        return QStringLiteral("Please Enter Or Select A Weight Value And A Valid Height Value");
-    if (noHeight)
-        return QStringLiteral("Please Enter Or Select A Height Value");
-    if (noWeight)
-        return QStringLiteral("Please Enter Or Select A Weight Value");
-    if (badHeight && badWeight)
-        return QStringLiteral("Please Enter Or Select A Valid Height And Weight Value");
-    if (badHeight)
-        return QStringLiteral("Please Enter Or Select A Valid Height Value");
-    if (badWeight)
-        return QStringLiteral("Please Enter Or Select A Valid Weight Value");
-    return QString();
+    return text.isEmpty() ? Empty : value ? Numeric : NotNumeric;
 }
 
-std::optional<double> bodyMassIndex(double height, double weight, HeightUnit heightUnit, WeightUnit weightUnit)
+}
+
+// The validation's eight tests, taken in their order, yield exactly the table
+// of Messages::ForInput, which depends on the two states alone.
+std::variant<Measurements, QString> readMeasurements(const QString &height, const QString &weight)
+{
+    const std::optional<double> h = TextToNumber(height);
+    const std::optional<double> w = TextToNumber(weight);
+    if (!h || !w)
+        return Messages::ForInput[stateOf(height, h)][stateOf(weight, w)];
+    if (*h == 0 || *w == 0)
+        return Messages::ZeroValue;
+    return Measurements{*h, *w};
+}
+
+std::optional<double> bodyMassIndex(Measurements measured, HeightUnit heightUnit, WeightUnit weightUnit)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
-    const volatile double bmi = bmiByRule(height, weight, heightUnit, weightUnit);
+    const volatile double bmi = bmiByRule(measured.height, measured.weight, heightUnit, weightUnit);
     if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
         return std::nullopt;
     return bmi;
+}
+
+WeightStatus weightStatusOf(double shown)
+{
+    if (0 < shown && shown < 18.5)
+        return WeightStatus::Underweight;
+    if (18.5 <= shown && shown <= 24.9)
+        return WeightStatus::Normal;
+    if (24.9 < shown && shown <= 29.9)
+        return WeightStatus::Overweight;
+    if (29.9 < shown)
+        return WeightStatus::Obese;
+    return WeightStatus::None;
 }

@@ -203,11 +203,6 @@ std::optional<double> TextToNumber(const QString &text, const NumberFormat &form
     return value;
 }
 
-bool IsNumericText(const QString &text, const NumberFormat &format)
-{
-    return TextToNumber(text, format).has_value();
-}
-
 QString NumberToText(double value, const NumberFormat &format)
 {
     std::array<char, 32> buffer;

@@ -19,8 +19,6 @@ struct NumberFormat {
 // Anything else, or a value beyond the range of a double, is no number.
 std::optional<double> TextToNumber(const QString &text, const NumberFormat &format = NumberFormat::regional());
 
-bool IsNumericText(const QString &text, const NumberFormat &format = NumberFormat::regional());
-
 // At most 15 significant digits, with exponent form for very large or small magnitudes.
 QString NumberToText(double value, const NumberFormat &format = NumberFormat::regional());
 

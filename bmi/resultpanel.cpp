@@ -1,5 +1,6 @@
 #include "app/formbmi.h"
 
+#include "calculation.h"
 #include "numbertext.h"
 
 namespace {
@@ -43,15 +44,8 @@ void FormBMI::ShowWeightStatus()
     const QString shown = lblResult->caption();
     if (shown.isEmpty())
         return;
-    const double x = TextToNumber(shown).value_or(0);
-    if (0 < x && x < 18.5)
-        HighlightStatus(lblStatus1);
-    else if (18.5 <= x && x <= 24.9)
-        HighlightStatus(lblStatus2);
-    else if (24.9 < x && x <= 29.9)
-        HighlightStatus(lblStatus3);
-    else if (29.9 < x)
-        HighlightStatus(lblStatus4);
+    if (const WeightStatus status = weightStatusOf(TextToNumber(shown).value_or(0)); status != WeightStatus::None)
+        HighlightStatus(statusLines[std::size_t(status) - 1]);
 }
 
 // What the panel shows, as its captions read ("Your BMI is 24.2, Normal"),

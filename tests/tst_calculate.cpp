@@ -2,6 +2,7 @@
 
 #include "bmi/calculation.h"
 #include "bmi/numbertext.h"
+#include "app/messages.h"
 
 #include <QLocale>
 #include <QMenu>
@@ -22,6 +23,8 @@ private slots:
     void typedAndPressedByKeyboard();
     void rulesAtTheirLimits_data();
     void rulesAtTheirLimits();
+    void weightStatusOfShownValue_data();
+    void weightStatusOfShownValue();
 
 private:
     void enter(const char *field, const QString &text, const char *unit);
@@ -216,10 +219,33 @@ void TestCalculate::rulesAtTheirLimits()
     QFETCH(double, bmi);
     const auto heightUnit = rule < 2 ? HeightUnit::Inches : HeightUnit::Centimetres;
     const auto weightUnit = rule % 2 ? WeightUnit::Kilograms : WeightUnit::Pounds;
-    const std::optional<double> computed = bodyMassIndex(height, weight, heightUnit, weightUnit);
+    const std::optional<double> computed = bodyMassIndex({height, weight}, heightUnit, weightUnit);
     QCOMPARE(computed.has_value(), !std::isnan(bmi));
     if (computed)
         QCOMPARE(*computed, bmi);
+}
+
+// Each line from where its caption says it begins to where it ends.
+void TestCalculate::weightStatusOfShownValue_data()
+{
+    QTest::addColumn<double>("shown");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("below one") << 0.1 << int(WeightStatus::Underweight);
+    QTest::newRow("18.4") << 18.4 << int(WeightStatus::Underweight);
+    QTest::newRow("18.5") << 18.5 << int(WeightStatus::Normal);
+    QTest::newRow("24.9") << 24.9 << int(WeightStatus::Normal);
+    QTest::newRow("25.0") << 25.0 << int(WeightStatus::Overweight);
+    QTest::newRow("29.9") << 29.9 << int(WeightStatus::Overweight);
+    QTest::newRow("30.0") << 30.0 << int(WeightStatus::Obese);
+    QTest::newRow("zero") << 0.0 << int(WeightStatus::None);
+    QTest::newRow("negative") << -24.2 << int(WeightStatus::None);
+}
+
+void TestCalculate::weightStatusOfShownValue()
+{
+    QFETCH(double, shown);
+    QTEST(int(weightStatusOf(shown)), "status");
 }
 
 QTEST_MAIN(TestCalculate)
