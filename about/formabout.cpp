@@ -9,7 +9,7 @@
 namespace inventory {
 
 using enum Kind;
-using namespace Look;
+using enum Look;
 
 constexpr Colour LinkBlue = 0xFF0000;
 constexpr std::optional<Colour> Default;

@@ -5,7 +5,7 @@
 namespace {
 
 using enum Kind;
-using namespace Look;
+using enum Look;
 
 constexpr Colour Navy = 0x800000;
 constexpr Colour White = 0xFFFFFF;

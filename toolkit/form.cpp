@@ -61,10 +61,10 @@ void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colou
     }
 }
 
-void setLook(QWidget *widget, unsigned look)
+void setLook(QWidget *widget, Looks look)
 {
     auto *label = qobject_cast<Label *>(widget);
-    if (look & Look::Centred) {
+    if (look.testFlag(Look::Centred)) {
         if (label)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         else if (auto *field = qobject_cast<TextBox *>(widget))
@@ -72,13 +72,13 @@ void setLook(QWidget *widget, unsigned look)
     }
     // A single dark line, drawn in the label's text colour so that it shows
     // on all four sides whatever the background.
-    if (label && (look & Look::Bordered))
+    if (label && look.testFlag(Look::Bordered))
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (label && (look & Look::Link))
+    if (label && look.testFlag(Look::Link))
         label->setLink();
     if (auto *option = qobject_cast<OptionButton *>(widget))
-        option->setChecked(look & Look::Selected);
-    if (auto *field = qobject_cast<TextBox *>(widget); field && (look & Look::ReadOnly)) {
+        option->setChecked(look.testFlag(Look::Selected));
+    if (auto *field = qobject_cast<TextBox *>(widget); field && look.testFlag(Look::ReadOnly)) {
         field->setReadOnly(true);
         field->setFocusPolicy(Qt::NoFocus);
     }
@@ -140,12 +140,12 @@ void Form::build(const FormDef &def)
         std::vector<std::pair<QWidget *, bool>> stack;
         for (const ControlDef &row : container.controls) {
             QWidget *widget = createControl(row, parent, windowFont);
-            stack.emplace_back(widget, row.look & Look::OnTop);
+            stack.emplace_back(widget, row.look.testFlag(Look::OnTop));
             if (takesFocus(widget))
                 tabStops.emplace_back(row.tab, widget);
-            if (row.look & Look::DefaultButton)
+            if (row.look.testFlag(Look::DefaultButton))
                 m_defaultButton = qobject_cast<CommandButton *>(widget);
-            if (row.look & Look::CancelButton)
+            if (row.look.testFlag(Look::CancelButton))
                 m_cancelButton = qobject_cast<CommandButton *>(widget);
         }
         stackControls(stack);

@@ -4,13 +4,15 @@
 #include "font.h"
 #include "twips.h"
 
+#include <QFlags>
+
 #include <optional>
 #include <span>
 
 enum class Kind { Label, TextBox, DropDownList, OptionButton, CommandButton, Frame };
 
-namespace Look {
-enum : unsigned {
+// How a control looks and behaves, beyond its colours and font.
+enum class Look : unsigned {
     Plain = 0,
     Centred = 1,        // text centred
     Bordered = 2,       // single-line border
@@ -21,7 +23,8 @@ enum : unsigned {
     DefaultButton = 64, // pressed by Enter anywhere in the window
     CancelButton = 128, // pressed by Escape anywhere in the window
 };
-}
+Q_DECLARE_FLAGS(Looks, Look)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Looks)
 
 // One row of a window's control inventory.
 struct ControlDef {
@@ -34,7 +37,7 @@ struct ControlDef {
     FontSpec font;
     int tab;
     const char *tooltip;
-    unsigned look;
+    Looks look;
 };
 
 // The controls that one container (the window's client area, or a frame) holds.
