@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class FormAbout;
 
@@ -60,9 +61,10 @@ private:
     void rdoPounds_Click();
     void txtHght_GotFocus();
     void txtWeight_GotFocus();
+    void showUnitChosen(Label *chosen, Label *other);
 
     // bmi/: result panel, calculation and Reset
-    void ClearResult();
+    void ClearResult(const std::function<void()> &between = nullptr);
     void ResetStatusColours();
     void HighlightStatus(Label *line);
     void ShowWeightStatus();

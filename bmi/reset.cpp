@@ -14,9 +14,7 @@ void FormBMI::btnReset_Click()
     rdoKilograms->setValue(false);
     rdoInches->setValue(true);
     rdoPounds->setValue(true);
-    lblCentimetres->setFontBold(false);
-    lblKilograms->setFontBold(false);
-    lblInches->setFontBold(true);
-    lblPounds->setFontBold(true);
+    showUnitChosen(lblInches, lblCentimetres);
+    showUnitChosen(lblPounds, lblKilograms);
     ResetStatusColours();
 }

@@ -15,9 +15,12 @@ const QString CurrentStatus = QStringLiteral("your weight status");
 
 }
 
-void FormBMI::ClearResult()
+// A handler may place steps of its own between the two halves.
+void FormBMI::ClearResult(const std::function<void()> &between)
 {
     lblResult->setCaption(QString());
+    if (between)
+        between();
     ResetStatusColours();
 }
 

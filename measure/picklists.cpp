@@ -62,8 +62,7 @@ void FormBMI::cboFeet_Click()
     lblResult->setCaption(QString());
     rdoInches->setValue(true);
     rdoCentimetres->setValue(false);
-    lblCentimetres->setFontBold(false);
-    lblInches->setFontBold(true);
+    showUnitChosen(lblInches, lblCentimetres);
     if (const int i = cboFeet->listIndex(); i >= 1)
         txtHght->setText(QString::number(HeightBase + i));
 }

@@ -5,39 +5,40 @@
 
 void FormBMI::rdoCentimetres_Click()
 {
-    lblResult->setCaption(QString());
-    lblCentimetres->setFontBold(true);
-    lblInches->setFontBold(false);
-    // Selects inches, and this handler then centimetres again (the event rule, app/formbmi.h).
-    cboFeet->setListIndex(0);
-    rdoCentimetres->setValue(true);
-    ResetStatusColours();
+    ClearResult([this] {
+        showUnitChosen(lblCentimetres, lblInches);
+        // Selects inches, and this handler then centimetres again (the event rule, app/formbmi.h).
+        cboFeet->setListIndex(0);
+        rdoCentimetres->setValue(true);
+    });
 }
 
 void FormBMI::rdoInches_Click()
 {
-    lblResult->setCaption(QString());
-    lblInches->setFontBold(true);
-    lblCentimetres->setFontBold(false);
-    ResetStatusColours();
+    ClearResult([this] { showUnitChosen(lblInches, lblCentimetres); });
 }
 
 void FormBMI::rdoKilograms_Click()
 {
-    lblResult->setCaption(QString());
-    cboStone->setListIndex(0);
-    rdoKilograms->setValue(true);
-    lblKilograms->setFontBold(true);
-    lblPounds->setFontBold(false);
-    ResetStatusColours();
+    ClearResult([this] {
+        // Selects pounds, and this handler then kilograms again.
+        cboStone->setListIndex(0);
+        rdoKilograms->setValue(true);
+        showUnitChosen(lblKilograms, lblPounds);
+    });
 }
 
 void FormBMI::rdoPounds_Click()
 {
-    lblResult->setCaption(QString());
-    lblKilograms->setFontBold(false);
-    lblPounds->setFontBold(true);
-    ResetStatusColours();
+    ClearResult([this] { showUnitChosen(lblPounds, lblKilograms); });
+}
+
+// The unit label of the chosen option is bold, its partner's not. The two
+// writes raise nothing, so their order does not matter.
+void FormBMI::showUnitChosen(Label *chosen, Label *other)
+{
+    chosen->setFontBold(true);
+    other->setFontBold(false);
 }
 
 void FormBMI::txtHght_GotFocus()
