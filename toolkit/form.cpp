@@ -17,17 +17,20 @@
 
 namespace {
 
+template <class Control>
+QWidget *make(QWidget *container)
+{
+    return new Control(container);
+}
+
+// In the order of Kind.
+constexpr QWidget *(*const Makers[])(QWidget *) = {make<Label>, make<TextBox>, make<DropDownList>,
+                                                   make<OptionButton>, make<CommandButton>, make<Frame>};
+static_assert(std::size(Makers) == std::size_t(Kind::Frame) + 1);
+
 QWidget *newControl(Kind kind, QWidget *container)
 {
-    switch (kind) {
-    case Kind::Label: return new Label(container);
-    case Kind::TextBox: return new TextBox(container);
-    case Kind::DropDownList: return new DropDownList(container);
-    case Kind::OptionButton: return new OptionButton(container);
-    case Kind::CommandButton: return new CommandButton(container);
-    case Kind::Frame: return new Frame(container);
-    }
-    return nullptr;
+    return Makers[std::size_t(kind)](container);
 }
 
 void setText(QWidget *widget, const QString &text)
@@ -127,46 +130,64 @@ Form::Form(const FormDef &def, QWidget *parent)
 
 void Form::build(const FormDef &def)
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(def.client.toPixels());
     const QFont windowFont = def.font.isSet() ? def.font.toQFont() : QFont();
     setFont(windowFont);
-    setCentralWidget(client);
+    QWidget *client = createClientArea(def.client);
+    TabStops tabStops;
+    for (const ContainerDef &container : def.containers)
+        fillContainer(container, client, windowFont, tabStops);
+    orderTabStops(std::move(tabStops));
+    describeForScreenReaders(def.accessible);
+    buildMenus(def.menus, windowFont);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    std::vector<std::pair<int, QWidget *>> tabStops;
-    for (const ContainerDef &container : def.containers) {
-        QWidget *parent = container.container ? control<QWidget>(container.container) : client;
-        std::vector<std::pair<QWidget *, bool>> stack;
-        for (const ControlDef &row : container.controls) {
-            QWidget *widget = createControl(row, parent, windowFont);
-            stack.emplace_back(widget, row.look.testFlag(Look::OnTop));
-            if (takesFocus(widget))
-                tabStops.emplace_back(row.tab, widget);
-            if (row.look.testFlag(Look::DefaultButton))
-                m_defaultButton = qobject_cast<CommandButton *>(widget);
-            if (row.look.testFlag(Look::CancelButton))
-                m_cancelButton = qobject_cast<CommandButton *>(widget);
-        }
-        stackControls(stack);
+QWidget *Form::createClientArea(TwipsSize size)
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(size.toPixels());
+    setCentralWidget(client);
+    return client;
+}
+
+void Form::fillContainer(const ContainerDef &container, QWidget *client, const QFont &windowFont, TabStops &tabStops)
+{
+    QWidget *parent = container.container ? control<QWidget>(container.container) : client;
+    std::vector<std::pair<QWidget *, bool>> stack;
+    for (const ControlDef &row : container.controls) {
+        QWidget *widget = createControl(row, parent, windowFont);
+        stack.emplace_back(widget, row.look.testFlag(Look::OnTop));
+        if (takesFocus(widget))
+            tabStops.emplace_back(row.tab, widget);
+        if (row.look.testFlag(Look::DefaultButton))
+            m_defaultButton = qobject_cast<CommandButton *>(widget);
+        if (row.look.testFlag(Look::CancelButton))
+            m_cancelButton = qobject_cast<CommandButton *>(widget);
     }
-    std::ranges::sort(tabStops, {}, &std::pair<int, QWidget *>::first);
+    stackControls(stack);
+}
+
+void Form::orderTabStops(TabStops tabStops)
+{
+    std::ranges::sort(tabStops, {}, &TabStops::value_type::first);
     for (const auto &[tab, widget] : tabStops)
         m_tabOrder.push_back(widget);
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
     for (OptionButton *option : findChildren<OptionButton *>())
         option->updateTabStop();
+}
 
-    for (const AccessibleDef &row : def.accessible) {
+void Form::describeForScreenReaders(std::span<const AccessibleDef> rows)
+{
+    for (const AccessibleDef &row : rows) {
         auto *widget = control<QWidget>(row.name);
         if (row.accessibleName)
             widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
         if (row.accessibleDescription)
             widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
     }
-    buildMenus(def.menus, windowFont);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget *Form::createControl(const ControlDef &def, QWidget *container, const QFont &windowFont)

@@ -83,8 +83,14 @@ private:
             qFatal("The window has no control named %s of the kind asked for", name);
         return found;
     }
+    using TabStops = std::vector<std::pair<int, QWidget *>>;
+
     void build(const FormDef &def);
+    QWidget *createClientArea(TwipsSize size);
+    void fillContainer(const ContainerDef &container, QWidget *client, const QFont &windowFont, TabStops &tabStops);
     QWidget *createControl(const ControlDef &def, QWidget *container, const QFont &windowFont);
+    void orderTabStops(TabStops tabStops);
+    void describeForScreenReaders(std::span<const AccessibleDef> rows);
     void buildMenus(std::span<const MenuDef> menus, const QFont &windowFont);
     void centreOnScreen();
     void toggleMenuBar();
