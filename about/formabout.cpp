@@ -47,7 +47,7 @@ constexpr ContainerDef containers[] = {
 const FormDef FormAbout::Layout{"FormAbout", "About ", {4095, 3495}, inventory::ToolkitFont, inventory::containers, {}};
 
 FormAbout::FormAbout(Form &owner)
-    : Form(Layout), mainWindow(owner)
+    : Form(Layout), m_mainWindow(owner)
 {
     stayAbove(owner);
     connect(this, &Form::Load, this, &FormAbout::Form_Load);
@@ -58,18 +58,19 @@ FormAbout::FormAbout(Form &owner)
 
 void FormAbout::Form_Load()
 {
-    mainWindow.setWindowEnabled(false);
+    m_mainWindow.setWindowEnabled(false);
 }
 
 void FormAbout::cmdOk_Click()
 {
-    mainWindow.setWindowEnabled(true);
+    m_mainWindow.setWindowEnabled(true);
     Unload();
 }
 
-// However the window is closed, the main window takes input again first.
+// However else the window is closed, the main window takes input again first.
 void FormAbout::closeEvent(QCloseEvent *event)
 {
-    mainWindow.setWindowEnabled(true);
+    if (!m_mainWindow.isEnabled())
+        m_mainWindow.setWindowEnabled(true);
     Form::closeEvent(event);
 }

@@ -23,7 +23,7 @@ private:
     void lblUrl_Click();
     void lblEmail_Click();
 
-    Form &mainWindow;
+    Form &m_mainWindow;
     CommandButton *const cmdOk = control<CommandButton>("cmdOk");
     Label *const lblUrl = control<Label>("lblUrl");
     Label *const lblEmail = control<Label>("lblEmail");

@@ -43,7 +43,7 @@ void FormBMI::mnuFileExit_Click()
 
 void FormBMI::mnuAbout_Click()
 {
-    if (!aboutWindow)
-        aboutWindow = new FormAbout(*this);
-    aboutWindow->Show();
+    if (!m_aboutWindow)
+        m_aboutWindow = new FormAbout(*this);
+    m_aboutWindow->Show();
 }

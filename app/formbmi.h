@@ -77,9 +77,6 @@ private:
     // about/
     void lblUrl_Click();
 
-    TextBox *const txtTitle = control<TextBox>("txtTitle");
-    Label *const lblDescription = control<Label>("lblDescription");
-
     DropDownList *const cboFeet = control<DropDownList>("cboFeet");
     OptionButton *const rdoCentimetres = control<OptionButton>("rdoCentimetres");
     OptionButton *const rdoInches = control<OptionButton>("rdoInches");
@@ -98,17 +95,17 @@ private:
     CommandButton *const btnCalculate = control<CommandButton>("btnCalculate");
     Label *const lblResult = control<Label>("lblResult");
     Label *const lblBMIlabel = control<Label>("lblBMIlabel");
-    StatusLine *const resultStatus = new StatusLine(centralWidget(), [this] { return resultSentence(); });
+    StatusLine *const m_resultStatus = new StatusLine(centralWidget(), [this] { return resultSentence(); });
 
     Label *const lblUrl = control<Label>("lblUrl");
     Label *const lblStatus1 = control<Label>("lblStatus1");
     Label *const lblStatus2 = control<Label>("lblStatus2");
     Label *const lblStatus3 = control<Label>("lblStatus3");
     Label *const lblStatus4 = control<Label>("lblStatus4");
-    const std::array<Label *, 4> statusLines{lblStatus1, lblStatus2, lblStatus3, lblStatus4};
+    const std::array<Label *, 4> m_statusLines{lblStatus1, lblStatus2, lblStatus3, lblStatus4};
 
     QAction *const mnuFileExit = menuItem("mnuFileExit");
     QAction *const mnuAbout = menuItem("mnuAbout");
 
-    QPointer<FormAbout> aboutWindow;
+    QPointer<FormAbout> m_aboutWindow;
 };

@@ -70,6 +70,7 @@ constexpr ControlDef weightStatus[] = {
     {"Label1",         Label, "Factors such as race and athleticism can influence weight status.  ",
                                                               { 120,  720, 2775,  495}, Default, Default,                  Arial825,    35, nullptr, Centred},
     {"lblUrl",         Label, Maker::WebHost,                 { 480, 1320, 2175,  255}, Default, LinkBlue,                 Arial975BoldUnderlined, 32, nullptr, Link | OnTop},
+    // Its text is the frame's own colour: the line is there, and not seen.
     {"lblFindOutMore", Label, "For more information visit: ", { 120, 1320, 2655,  255}, Default, SystemColour::ButtonFace, Arial825Bold, 31, nullptr, Plain},
     {"lblContext",     Label, "Weight Status is provided as a general guideline. ",
                                                               {  45,  240, 3015,  495}, Default, Default,                  Arial825,    28, nullptr, Centred},

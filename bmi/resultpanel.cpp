@@ -26,7 +26,7 @@ void FormBMI::ClearResult(const std::function<void()> &between)
 
 void FormBMI::ResetStatusColours()
 {
-    for (Label *line : statusLines) {
+    for (Label *line : m_statusLines) {
         line->setBackColor(NormalBack);
         line->setForeColor(NormalFore);
         line->setAccessibleMark(QString());
@@ -48,7 +48,7 @@ void FormBMI::ShowWeightStatus()
     if (shown.isEmpty())
         return;
     if (const WeightStatus status = weightStatusOf(TextToNumber(shown).value_or(0)); status != WeightStatus::None)
-        HighlightStatus(statusLines[std::size_t(status) - 1]);
+        HighlightStatus(m_statusLines[std::size_t(status) - 1]);
 }
 
 // What the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
@@ -58,7 +58,7 @@ QString FormBMI::resultSentence() const
     if (lblResult->caption().isEmpty())
         return QString();
     QString sentence = lblBMIlabel->caption().remove(u':') + u' ' + lblResult->caption();
-    for (const Label *line : statusLines)
+    for (const Label *line : m_statusLines)
         if (!line->accessibleMark().isEmpty())
             sentence += QStringLiteral(", ") + line->caption().split(u' ', Qt::SkipEmptyParts).last();
     return sentence;
@@ -68,5 +68,5 @@ QString FormBMI::resultSentence() const
 // so the result is announced; the reader's status command reads it again.
 void FormBMI::AnnounceResult()
 {
-    resultStatus->announce();
+    m_resultStatus->announce();
 }

@@ -43,12 +43,6 @@ Control *child(const QWidget *window, const char *name)
     return found;
 }
 
-// Moves the focus as a user does, with the key that moves it.
-inline void pressTab(QWidget *window, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab, modifiers);
-}
-
 #include "app/formbmi.h"
 #include "app/startup.h"
 #include "toolkit/controls.h"
