@@ -1,25 +1,64 @@
-"""Reading a program over AT-SPI as a screen reader does, and keeping score."""
+"""Reading a program over AT-SPI as a screen reader does, and running it
+afresh for each test."""
+import os
+import subprocess
+import sys
+import tempfile
 import time
+import unittest
 
 import pyatspi
 from gi.repository import GLib
 
-failures = []
-checks = 0
+APP_NAME = "Verided DAR Uzed"
+MAIN_WINDOW = "Verided DAR Uzed 1.1"
 
 
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
-    return condition
+class ProgramTest(unittest.TestCase):
+    """Each test starts the program, named on the command line, with a
+    stand-in opener for links first on PATH, and ends it afterwards. The
+    opener writes its link to self.opened and exits with self.opener_exit."""
+
+    program = None
+    opener_exit = 0
+
+    def setUp(self):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        self.opened = os.path.join(folder.name, "opened")
+        with open(os.path.join(folder.name, "xdg-open"), "w") as opener:
+            opener.write(f'#!/bin/sh\nprintf "%s" "$1" > "{self.opened}"\nexit {self.opener_exit}\n')
+        os.chmod(os.path.join(folder.name, "xdg-open"), 0o755)
+        environment = dict(os.environ, PATH=folder.name + ":" + os.environ["PATH"])
+        self.process = subprocess.Popen([self.program], env=environment)
+        self.addCleanup(self.end_program)
+        self.app = wait_for(lambda: application(APP_NAME))
+        self.window = self.app and wait_for(lambda: find(self.app, "frame", MAIN_WINDOW))
+        self.assertIsNotNone(self.window, "the main window appears on the accessibility bus")
+
+    def end_program(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+
+    def opened_link(self):
+        """The link the stand-in opener was given, or None before it runs."""
+        if not os.path.exists(self.opened):
+            return None
+        with open(self.opened) as record:
+            return record.read()
+
+    def control(self, role, name=None, description=None):
+        return find(self.window, role, name, description=description)
+
+    def assertEventually(self, predicate, what, timeout=5):
+        self.assertTrue(eventually(predicate, timeout), what)
 
 
-def report(suite):
-    print(f"{suite}: {checks - len(failures)} passed, {len(failures)} failed")
-    return 1 if failures else 0
+def main():
+    """Runs the tests of the calling script against the program given first."""
+    ProgramTest.program = sys.argv[1]
+    unittest.main(module="__main__", argv=sys.argv[:1], verbosity=2)
 
 
 def wait_for(find, timeout=10):

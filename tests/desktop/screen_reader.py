@@ -6,7 +6,7 @@ Run by run-desktop-test (an X server and a private session with the
 accessibility bus): screen_reader.py PROGRAM. It starts a window manager, a
 private speech service that speaks to no device, and Orca with a debug log,
 in which every utterance is a line "SPEECH OUTPUT: '...'". Prints the
-transcript of each step.
+transcript of each step. The steps are one use of the program, in order.
 """
 import os
 import re
@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from atspi import check, report
+from atspi import ProgramTest, main
 
 # Each step: its name, the keys pressed (text after "type:" is typed; keys
 # that share an entry are pressed at once after each other, as a double press;
@@ -116,44 +116,49 @@ def press(keys, reader):
         time.sleep(0.4)
 
 
-def main(program):
+class ScreenReader(ProgramTest):
+    # An opener that fails, so that activating the link is answered by a message.
+    opener_exit = 3
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        cls.window_manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                                              stderr=subprocess.DEVNULL)
+        cls.reader = Reader(cls.folder.name)
+        # The review keys are those of the keypad with Num Lock off.
+        if re.search(r"Num Lock:\s+on", subprocess.run(["xset", "q"], capture_output=True, text=True).stdout):
+            subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.reader.stop()
+        cls.window_manager.terminate()
+        cls.window_manager.wait()
+        cls.folder.cleanup()
+
+    def setUp(self):
+        # The first step hears the window open.
+        self.heard_from = self.reader.position()
+        super().setUp()
+
+    def test_steps(self):
+        time.sleep(2)
+        for name, keys, phrases in STEPS:
+            press(keys, self.reader)
+            time.sleep(1.5)
+            said = self.reader.said_since(self.heard_from)
+            self.heard_from = self.reader.position()
+            print(f"{name}: " + " | ".join(s for s in said if s.strip()), flush=True)
+            heard = " ".join(said)
+            for phrase in phrases:
+                with self.subTest(step=name, phrase=phrase):
+                    self.assertIn(phrase, heard)
+
+
+if __name__ == "__main__":
     # Orca runs once per user; a reader of the person running the tests is left alone.
     if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
         print("SKIP: a screen reader of this user is running already")
         sys.exit(77)
-    with tempfile.TemporaryDirectory() as folder:
-        # An opener that fails, so that activating the link is answered by a message.
-        opener = os.path.join(folder, "bin")
-        os.makedirs(opener)
-        with open(os.path.join(opener, "xdg-open"), "w") as script:
-            script.write("#!/bin/sh\nexit 3\n")
-        os.chmod(os.path.join(opener, "xdg-open"), 0o755)
-        window_manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        reader = Reader(folder)
-        # The review keys are those of the keypad with Num Lock off.
-        if re.search(r"Num Lock:\s+on", subprocess.run(["xset", "q"], capture_output=True, text=True).stdout):
-            subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
-        # Each step hears what was said since the one before; the first, the window opening.
-        start = reader.position()
-        process = subprocess.Popen([program], env=dict(os.environ, PATH=opener + ":" + os.environ["PATH"]))
-        try:
-            time.sleep(3)
-            for name, keys, phrases in STEPS:
-                press(keys, reader)
-                time.sleep(1.5)
-                said = reader.said_since(start)
-                start = reader.position()
-                print(f"{name}: " + " | ".join(s for s in said if s.strip()), flush=True)
-                heard = " ".join(said)
-                for phrase in phrases:
-                    check(phrase in heard, f"{name}: the reader says {phrase!r}")
-        finally:
-            process.terminate()
-            process.wait(timeout=10)
-            reader.stop()
-            window_manager.terminate()
-
-
-if __name__ == "__main__":
-    main(sys.argv[1])
-    sys.exit(report("screen reader"))
+    main()
