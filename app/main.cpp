@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "formbmi.h"
 #include "startup.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
     configureApplication();
     auto *main = new FormBMI;

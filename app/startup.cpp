@@ -26,10 +26,15 @@ void warnIfLayoutFontMissing(const QFont &windowFont)
 
 }
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Verided DAR Uzed"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
+}
+
 void configureApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Verided DAR Uzed"));
-    QApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
+    nameApplication();
     QApplication::setOrganizationDomain(QStringLiteral("verided.example"));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     // The layout is fixed in pixels and drawn for this style's metrics.
