@@ -21,10 +21,25 @@ test_packages=(
     xdotool python3-pil
     qt6ct fonts-dejavu-core
     orca speech-dispatcher speech-dispatcher-espeak-ng openbox x11-xserver-utils
+    lintian
 )
 
 # To take pictures of the window in other colour schemes, with a result shown.
 screenshot_packages=(xdotool qt6ct)
+
+# Runs a command with its output out of sight, and shows it only if it fails.
+quietly() {
+    local log
+    log=$(mktemp)
+    if "$@" >"$log" 2>&1; then
+        rm -f "$log"
+    else
+        local status=$?
+        cat "$log" >&2
+        rm -f "$log"
+        return "$status"
+    fi
+}
 
 install_missing_packages() {
     local missing=()
@@ -32,9 +47,16 @@ install_missing_packages() {
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing the missing packages: ${missing[*]}"
+    echo "Installing ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    quietly "${sudo[@]}" apt-get update
+    quietly "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds one preset, saying so in a line.
+build_preset() {
+    echo "Building ($1)"
+    quietly cmake --preset "$1" "${@:2}"
+    quietly cmake --build --preset "$1" -j"$(nproc)"
 }
