@@ -44,5 +44,5 @@ void configureApplication()
     QApplication::setFont(windowFont);
     warnIfLayoutFontMissing(windowFont);
     installAccessibility();
-    QApplication::setWindowIcon(pictureIcon(QStringLiteral(":/icons/verided-dar-uzed.svg")));
+    QApplication::setWindowIcon(windowIcon());
 }

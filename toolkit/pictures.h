@@ -3,9 +3,12 @@
 #include <QIcon>
 #include <QPixmap>
 
-// Pictures drawn as vectors, rendered at the size and pixel density they are
-// shown at, so they stay sharp on any screen.
-QPixmap renderPicture(const QString &resource, int logicalSize, qreal devicePixelRatio);
+// The pictures are drawn as vectors and rendered at build time, at the sizes
+// and densities they are shown at, so that none is drawn while the program
+// starts and they stay sharp on any screen.
 
-// An icon holding the picture at every size a desktop asks for.
-QIcon pictureIcon(const QString &resource);
+// The window icon, at every size a desktop asks for, up to triple density.
+QIcon windowIcon();
+
+// The pointing hand, `logicalSize` logical pixels square, at the given density.
+QPixmap handPicture(int logicalSize, qreal devicePixelRatio);

@@ -12,6 +12,6 @@ constexpr int HotSpotY = 1;
 
 QCursor handPointer()
 {
-    const QPixmap hand = renderPicture(QStringLiteral(":/pointers/hand.svg"), Size, qApp->devicePixelRatio());
+    const QPixmap hand = handPicture(Size, qApp->devicePixelRatio());
     return QCursor(hand, HotSpotX, HotSpotY);
 }
