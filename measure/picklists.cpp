@@ -22,10 +22,11 @@ QString weightText(int pounds)
     return rest == 0 ? QStringLiteral("%1 Stone").arg(stone) : QStringLiteral("%1 Stone %2lb").arg(stone).arg(rest);
 }
 
+// All the entries in one insertion: the list's model tells of them once
+// rather than once each.
 void fill(DropDownList *list, const QStringList &entries)
 {
-    for (const QString &entry : entries)
-        list->addItem(entry);
+    list->addItems(entries);
     list->setListIndex(0);
 }
 

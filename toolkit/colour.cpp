@@ -85,13 +85,18 @@ ColourBinding::ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPa
 
 void ColourBinding::setBack(std::optional<Colour> colour)
 {
-    m_back = colour;
-    apply();
+    setColours(colour, m_fore);
 }
 
 void ColourBinding::setFore(std::optional<Colour> colour)
 {
-    m_fore = colour;
+    setColours(m_back, colour);
+}
+
+void ColourBinding::setColours(std::optional<Colour> back, std::optional<Colour> fore)
+{
+    m_back = back;
+    m_fore = fore;
     apply();
 }
 

@@ -52,6 +52,7 @@ public:
     std::optional<Colour> fore() const { return m_fore; }
     void setBack(std::optional<Colour> colour);
     void setFore(std::optional<Colour> colour);
+    void setColours(std::optional<Colour> back, std::optional<Colour> fore);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

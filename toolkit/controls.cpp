@@ -33,10 +33,34 @@ Label::Label(QWidget *parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(true);
     setAutoFillBackground(true);
-    m_colours->setBack(SystemColour::ButtonFace);
-    m_colours->setFore(SystemColour::ButtonText);
+    m_colours->setColours(SystemColour::ButtonFace, SystemColour::ButtonText);
+}
+
+void Label::setColours(std::optional<Colour> back, std::optional<Colour> fore)
+{
+    m_colours->setColours(back ? back : m_colours->back(), fore ? fore : m_colours->fore());
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    wrapIfNeeded();
+}
+
+// A caption wider than the label wraps within it, as the classic label's did;
+// one that fits is laid out as one line, which draws the same and costs less.
+// A label's size is fixed by its layout; its caption and its font change.
+void Label::wrapIfNeeded()
+{
+    setWordWrap(!fitsOnOneLine(text()));
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        wrapIfNeeded();
 }
 
 void Label::setFontBold(bool bold)
@@ -162,11 +186,11 @@ void DropDownList::setListIndex(int index)
     emit Click();
 }
 
-void DropDownList::addItem(const QString &text)
+void DropDownList::addItems(const QStringList &texts)
 {
     const QSignalBlocker quiet(this);
     const bool showedNone = currentIndex() == -1;
-    QComboBox::addItem(text);
+    QComboBox::addItems(texts);
     if (showedNone)
         setCurrentIndex(-1);
 }
@@ -308,19 +332,23 @@ QRect Frame::captionRect() const
 }
 
 // Drawn as an etched line with the caption set into its top edge, over the
-// same background as the window, so that opaque labels inside blend in.
-void Frame::paintEvent(QPaintEvent *)
+// same background as the window, so that opaque labels inside blend in. A
+// change of a control inside repaints only a part; what lies outside it is
+// not drawn at all.
+void Frame::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QString caption = title();
     const QRect text = captionRect();
     const int top = caption.isEmpty() ? 0 : text.height() / 2;
     const QRect line = rect().adjusted(0, top, -2, -2);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(line);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(line.translated(1, 1));
-    if (caption.isEmpty())
+    if (!event->region().subtracted(line.adjusted(2, 2, -1, -1)).isEmpty()) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(line);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(line.translated(1, 1));
+    }
+    if (caption.isEmpty() || !event->region().intersects(text))
         return;
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(readableOn(palette().color(QPalette::Window), resolveColour(m_foreColor)));

@@ -34,7 +34,7 @@ public:
     explicit Label(QWidget *parent = nullptr);
 
     QString caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
+    void setCaption(const QString &caption);
 
     bool fontBold() const { return font().bold(); }
     void setFontBold(bool bold);
@@ -56,6 +56,8 @@ public:
     void setBackColor(Colour colour) { m_colours->setBack(colour); }
     Colour foreColor() const { return *m_colours->fore(); }
     void setForeColor(Colour colour) { m_colours->setFore(colour); }
+    // Both at once, keeping the one not given.
+    void setColours(std::optional<Colour> back, std::optional<Colour> fore);
 
 signals:
     void Click();
@@ -63,8 +65,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void wrapIfNeeded();
+
     ColourBinding *const m_colours;
     bool m_link = false;
     QString m_mark;
@@ -131,8 +136,9 @@ public:
 
     int listIndex() const { return currentIndex(); }
     void setListIndex(int index);
-    // Appends an entry; unlike QComboBox, a list that showed no entry still shows none.
-    void addItem(const QString &text);
+    // Appends entries; unlike QComboBox, a list that showed no entry still shows none.
+    void addItem(const QString &text) { addItems({text}); }
+    void addItems(const QStringList &texts);
 
 signals:
     void Click();

@@ -48,10 +48,8 @@ void setText(QWidget *widget, const QString &text)
 void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colour> fore)
 {
     if (auto *label = qobject_cast<Label *>(widget)) {
-        if (back)
-            label->setBackColor(*back);
-        if (fore)
-            label->setForeColor(*fore);
+        if (back || fore)
+            label->setColours(back, fore);
     } else if (auto *frame = qobject_cast<Frame *>(widget)) {
         if (fore)
             frame->setForeColor(*fore);
@@ -59,8 +57,7 @@ void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colou
         const bool isButton = qobject_cast<QAbstractButton *>(widget);
         auto *colours = new ColourBinding(widget, isButton ? QPalette::Button : QPalette::Base,
                                           isButton ? QPalette::ButtonText : QPalette::Text);
-        colours->setBack(back);
-        colours->setFore(fore);
+        colours->setColours(back, fore);
     }
 }
 
@@ -198,7 +195,9 @@ QWidget *Form::createControl(const ControlDef &def, QWidget *container, const QF
     setLook(widget, def.look);
     widget->setObjectName(QLatin1StringView(def.name));
     widget->setGeometry(def.rect.toPixels());
-    widget->setFont(def.font.isSet() ? def.font.toQFont() : windowFont);
+    // A control inherits its container's font; it is given its own only where the row names another.
+    if (const QFont font = def.font.isSet() ? def.font.toQFont() : windowFont; font != container->font())
+        widget->setFont(font);
     setText(widget, QString::fromUtf8(def.text));
     setColours(widget, def.back, def.fore);
     if (def.tooltip)

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr qreal FocusWidth = 2;
+constexpr int FocusWidth = 2;
 
 bool hasFocus(const QStyleOption &option)
 {
@@ -74,7 +74,7 @@ void ClassicStyle::drawOptionMark(const QStyleOption &option, QPainter *painter)
     const QPalette &palette = option.palette;
     const QColor window = palette.color(QPalette::Window);
     const bool focused = hasFocus(option);
-    const qreal width = focused ? FocusWidth : 1;
+    const qreal width = focused ? FocusWidth : 1;  // an option's circle is drawn smoothed
     const QRectF circle = QRectF(option.rect).adjusted(width / 2, width / 2, -width / 2, -width / 2);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
@@ -102,12 +102,14 @@ void ClassicStyle::drawFieldOutline(const QStyleOption &option, QPainter *painte
     painter->restore();
 }
 
+// Whole-pixel strips along the edge, as crisp as the classic focus mark and
+// far cheaper to draw than a stroked outline.
 void ClassicStyle::drawFocusRing(const QStyleOption &option, QPainter *painter)
 {
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(QPen(focusColour(option.palette), FocusWidth));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(option.rect).adjusted(FocusWidth / 2, FocusWidth / 2, -FocusWidth / 2, -FocusWidth / 2), 2, 2);
-    painter->restore();
+    const QColor colour = focusColour(option.palette);
+    const QRect r = option.rect;
+    painter->fillRect(r.left(), r.top(), r.width(), FocusWidth, colour);
+    painter->fillRect(r.left(), r.bottom() - FocusWidth + 1, r.width(), FocusWidth, colour);
+    painter->fillRect(r.left(), r.top(), FocusWidth, r.height(), colour);
+    painter->fillRect(r.right() - FocusWidth + 1, r.top(), FocusWidth, r.height(), colour);
 }
