@@ -1,12 +1,13 @@
 # Installs the Debian packages that building, running and testing need and
 # that this machine lacks. Sourced by the run and test scripts.
 
-# To build and run the program.
+# To build and run the program, and its benchmarks (XTest and DAMAGE).
 required_packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-wayland
     fonts-liberation
     xvfb xauth
+    libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
 )
 
 # To test it as a desktop does: installed files, the accessibility bus, a
