@@ -180,28 +180,26 @@ Timings measure(XSession &screen, const QString &program, const QByteArray &titl
     screen.settle();
 
     Timings timings;
-    for (int i = 0; i < events; ++i) {
-        screen.click(weight);  // entering the field clears the result
-        screen.settle();
+    // Times one input to the painting of `shown`, then lets the window settle.
+    const auto time = [&](const auto &input, const std::vector<QRect> &shown, std::vector<double> &into) {
         const auto pressed = Clock::now();
-        screen.click(calculate);
-        if (const std::optional<double> ms = screen.untilPainted(pressed, answer))
-            timings.clicks.push_back(*ms);
+        input();
+        if (const std::optional<double> ms = screen.untilPainted(pressed, shown))
+            into.push_back(*ms);
         else
             ++timings.missed;
         screen.settle();
+    };
+    for (int i = 0; i < events; ++i) {
+        screen.click(weight);  // entering the field clears the result
+        screen.settle();
+        time([&] { screen.click(calculate); }, answer, timings.clicks);
     }
     screen.click(weight);
     screen.settle();
     const std::vector<QRect> echo{screen.inWindow(weight)};
     for (int i = 0; i < events; ++i) {
-        const auto pressed = Clock::now();
-        screen.key(XK_0);
-        if (const std::optional<double> ms = screen.untilPainted(pressed, echo))
-            timings.keys.push_back(*ms);
-        else
-            ++timings.missed;
-        screen.settle();
+        time([&] { screen.key(XK_0); }, echo, timings.keys);
         screen.key(XK_BackSpace);
         screen.settle();
     }
