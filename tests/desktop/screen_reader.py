@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from atspi import ProgramTest, main
+from atspi import ProgramTest, eventually, main
 
 # Each step: its name, the keys pressed (text after "type:" is typed; keys
 # that share an entry are pressed at once after each other, as a double press;
@@ -71,9 +71,7 @@ class Reader:
             copy.write(re.sub(r"open\(args\.debug_file, 'w'\)", "open(args.debug_file, 'w', buffering=1)", source.read()))
         self.orca = subprocess.Popen([sys.executable, orca, "-u", os.path.join(folder, "prefs"), "--debug-file", self.log],
                                      env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        end = time.time() + 30
-        while time.time() < end and "Screen reader on" not in " ".join(self.said_since(0)):
-            time.sleep(0.2)
+        eventually(lambda: self.has_said(0, ["Screen reader on"]), timeout=30)
 
     def wait_until_quiet(self, quiet=1.0, bound=10):
         """Until the reader's log has not grown for `quiet` seconds: it has
@@ -87,6 +85,10 @@ class Reader:
 
     def position(self):
         return os.path.getsize(self.log) if os.path.exists(self.log) else 0
+
+    def has_said(self, position, phrases):
+        heard = " ".join(self.said_since(position))
+        return all(phrase in heard for phrase in phrases)
 
     def said_since(self, position):
         if not os.path.exists(self.log):
@@ -158,10 +160,7 @@ class ScreenReader(ProgramTest):
         """What the reader has said since the last step, once it has said every
         phrase or has had ten seconds to (a busy reader may answer late), and
         has then gone quiet."""
-        end = time.time() + 10
-        while time.time() < end and not all(phrase in " ".join(self.reader.said_since(self.heard_from))
-                                            for phrase in phrases):
-            time.sleep(0.2)
+        eventually(lambda: self.reader.has_said(self.heard_from, phrases), timeout=10)
         self.reader.wait_until_quiet()
         # Taken before the read, so that nothing said in between is lost.
         position = self.reader.position()
