@@ -101,6 +101,15 @@ inline void verifyStartState(const QWidget *window)
     QCOMPARE(highlightedLine(window), 0);
 }
 
+// 5 ft 7 in and 11 stone calculated: "24.1", the Normal line highlighted.
+inline void showNormalResult(const QWidget *window)
+{
+    MessageRecorder quiet;
+    child<TextBox>(window, "txtHght")->setText("67");
+    child<TextBox>(window, "txtWeight")->setText("154");
+    child<CommandButton>(window, "btnCalculate")->click();
+}
+
 inline void clickOn(QWidget *control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() / 2, control->height() / 2));
