@@ -7,17 +7,15 @@
 #include <charconv>
 #include <string>
 #include <system_error>
+#include <tuple>
+#include <utility>
 
 namespace {
 
+// A no-break space, copied from a web page, is a blank like any other.
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t';
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
+    return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u202F';
 }
 
 // Turns a text in the region's format into the plain form that the C library
@@ -26,7 +24,7 @@ class PlainNumber
 {
 public:
     PlainNumber(QStringView text, const NumberFormat &format)
-        : m_text(text), m_format(format)
+        : m_text(text), m_format(format), m_zero(QStringView(format.zeroDigit).toUcs4().value(0, U'0'))
     {
     }
 
@@ -37,7 +35,7 @@ public:
             m_plain += char(m_text[m_pos++].unicode());
         const qsizetype integerDigits = digitsWithGroups();
         qsizetype fractionDigits = 0;
-        if (accept(m_format.decimalSeparator)) {
+        if (accept(m_format.decimalSeparator) || (fullStopIsDecimalToo() && accept(QStringLiteral(".")))) {
             m_plain += '.';
             fractionDigits = digits();
         }
@@ -68,12 +66,40 @@ private:
         return true;
     }
 
+    // A region that writes "٫" gives no key for it on many keyboards; the
+    // full stop, which stands for nothing else there, reads as one too.
+    bool fullStopIsDecimalToo() const
+    {
+        const QString &decimal = m_format.decimalSeparator;
+        return decimal != u"." && decimal != u"," && m_format.groupSeparator != u".";
+    }
+
+    // The value of an ASCII digit, or of a digit of the region's own
+    // numbering system, at `at`, and how many code units it takes; -1 for none.
+    std::pair<int, qsizetype> digitAt(qsizetype at) const
+    {
+        if (at >= m_text.size())
+            return {-1, 0};
+        if (const char16_t c = m_text[at].unicode(); c >= u'0' && c <= u'9')
+            return {c - u'0', 1};
+        if (m_zero == U'0')
+            return {-1, 0};
+        const bool pair = m_text[at].isHighSurrogate() && at + 1 < m_text.size() && m_text[at + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(m_text[at], m_text[at + 1]) : m_text[at].unicode();
+        if (c >= m_zero && c <= m_zero + 9)
+            return {int(c - m_zero), pair ? 2 : 1};
+        return {-1, 0};
+    }
+
     qsizetype digits()
     {
-        const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && isDigit(m_text[m_pos]))
-            m_plain += char(m_text[m_pos++].unicode());
-        return m_pos - start;
+        qsizetype count = 0;
+        for (auto [value, length] = digitAt(m_pos); value >= 0; std::tie(value, length) = digitAt(m_pos)) {
+            m_plain += char('0' + value);
+            m_pos += length;
+            ++count;
+        }
+        return count;
     }
 
     // A group separator counts only between digits and before a whole group of three.
@@ -92,11 +118,13 @@ private:
         const QString &group = m_format.groupSeparator;
         if (group.isEmpty() || !m_text.sliced(m_pos).startsWith(group))
             return false;
-        const qsizetype start = m_pos + group.size();
-        qsizetype end = start;
-        while (end < m_text.size() && isDigit(m_text[end]))
-            ++end;
-        return end - start == 3;
+        qsizetype at = m_pos + group.size();
+        int count = 0;
+        for (auto [value, length] = digitAt(at); value >= 0; std::tie(value, length) = digitAt(at)) {
+            at += length;
+            ++count;
+        }
+        return count == 3;
     }
 
     void skipBlanks()
@@ -107,6 +135,7 @@ private:
 
     QStringView m_text;
     const NumberFormat &m_format;
+    const char32_t m_zero;
     qsizetype m_pos = 0;
     std::string m_plain;
 };
@@ -181,7 +210,7 @@ const NumberFormat &NumberFormat::regional()
 {
     static const NumberFormat format = [] {
         const QLocale locale = QLocale::system();
-        return NumberFormat{locale.decimalPoint(), locale.groupSeparator()};
+        return NumberFormat{locale.decimalPoint(), locale.groupSeparator(), locale.zeroDigit()};
     }();
     return format;
 }

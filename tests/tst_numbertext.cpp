@@ -10,6 +10,7 @@ namespace {
 const NumberFormat FullStop{QStringLiteral("."), QStringLiteral(",")};
 const NumberFormat DecimalComma{QStringLiteral(","), QStringLiteral(".")};
 const NumberFormat NarrowSpaceGroups{QStringLiteral(","), QString(QChar(0x202F))};
+const NumberFormat Persian{QStringLiteral("\u066B"), QStringLiteral("\u066C"), QStringLiteral("\u06F0")};
 
 const NumberFormat &formatNamed(const QString &name)
 {
@@ -17,6 +18,8 @@ const NumberFormat &formatNamed(const QString &name)
         return DecimalComma;
     if (name == u"narrow")
         return NarrowSpaceGroups;
+    if (name == u"persian")
+        return Persian;
     return FullStop;
 }
 
@@ -49,6 +52,7 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("fraction") << "stop" << "24.9" << 24.9;
     QTest::newRow("blanks around") << "stop" << "  170  " << 170.0;
     QTest::newRow("tab around") << "stop" << "\t70\t" << 70.0;
+    QTest::newRow("no-break space after") << "stop" << "170\u00A0" << 170.0;
     QTest::newRow("leading separator") << "stop" << ".5" << 0.5;
     QTest::newRow("trailing separator") << "stop" << "5." << 5.0;
     QTest::newRow("plus") << "stop" << "+70" << 70.0;
@@ -89,6 +93,8 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("comma rejects stop fraction") << "comma" << "70.5" << NotNumeric;
     QTest::newRow("comma lone separator") << "comma" << "," << NotNumeric;
     QTest::newRow("narrow space groups") << "narrow" << QString("1") + QChar(0x202F) + "000,5" << 1000.5;
+    QTest::newRow("region's own digits") << "persian" << "\u06F1\u06F7\u06F0" << 170.0;
+    QTest::newRow("full stop where the mark is not on the keyboard") << "persian" << "175.5" << 175.5;
     QTest::newRow("plain space is no group") << "narrow" << "1 000" << NotNumeric;
 }
 
