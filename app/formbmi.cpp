@@ -25,6 +25,8 @@ void FormBMI::bindEvents()
     connect(rdoPounds, &OptionButton::Click, this, &FormBMI::rdoPounds_Click);
     connect(txtHght, &TextBox::GotFocus, this, &FormBMI::txtHght_GotFocus);
     connect(txtWeight, &TextBox::GotFocus, this, &FormBMI::txtWeight_GotFocus);
+    connect(txtHght, &TextBox::Change, this, &FormBMI::txtHght_Change);
+    connect(txtWeight, &TextBox::Change, this, &FormBMI::txtWeight_Change);
     connect(lblUrl, &Label::Click, this, &FormBMI::lblUrl_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FormBMI::mnuFileExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &FormBMI::mnuAbout_Click);

@@ -61,6 +61,8 @@ private:
     void rdoPounds_Click();
     void txtHght_GotFocus();
     void txtWeight_GotFocus();
+    void txtHght_Change();
+    void txtWeight_Change();
     void showUnitChosen(Label *chosen, Label *other);
 
     // bmi/: result panel, calculation and Reset

@@ -58,14 +58,17 @@ void FormBMI::fillWeightList()
     fill(cboStone, weightEntries());
 }
 
+// A pick clears the whole panel, not the figure alone: a line left lit
+// beside an empty figure would tell of a BMI no longer shown.
 void FormBMI::cboFeet_Click()
 {
-    lblResult->setCaption(QString());
-    rdoInches->setValue(true);
-    rdoCentimetres->setValue(false);
-    showUnitChosen(lblInches, lblCentimetres);
-    if (const int i = cboFeet->listIndex(); i >= 1)
-        txtHght->setText(QString::number(HeightBase + i));
+    ClearResult([this] {
+        rdoInches->setValue(true);
+        rdoCentimetres->setValue(false);
+        showUnitChosen(lblInches, lblCentimetres);
+        if (const int i = cboFeet->listIndex(); i >= 1)
+            txtHght->setText(QString::number(HeightBase + i));
+    });
 }
 
 void FormBMI::cboFeet_GotFocus()
@@ -75,10 +78,11 @@ void FormBMI::cboFeet_GotFocus()
 
 void FormBMI::cboStone_Click()
 {
-    lblResult->setCaption(QString());
-    if (const int i = cboStone->listIndex(); i >= 1)
-        txtWeight->setText(QString::number(WeightBase + i));
-    rdoPounds->setValue(true);
+    ClearResult([this] {
+        if (const int i = cboStone->listIndex(); i >= 1)
+            txtWeight->setText(QString::number(WeightBase + i));
+        rdoPounds->setValue(true);
+    });
 }
 
 void FormBMI::cboStone_GotFocus()

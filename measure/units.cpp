@@ -50,3 +50,15 @@ void FormBMI::txtWeight_GotFocus()
 {
     ClearResult();
 }
+
+// A figure worked out from what the field held before would stand beside a
+// number it was not computed from.
+void FormBMI::txtHght_Change()
+{
+    ClearResult();
+}
+
+void FormBMI::txtWeight_Change()
+{
+    ClearResult();
+}

@@ -163,8 +163,8 @@ void TestCalculate::calculate()
     QCOMPARE(child<TextBox>(window, "txtWeight")->text(), weight);
 }
 
-// Typing into a field that already has the focus leaves the shown result, as
-// does a visit to the menus, and Enter presses CALCULATE from the field.
+// Typing into a field that already has the focus clears the shown result, a
+// visit to the menus leaves it, and Enter presses CALCULATE from the field.
 void TestCalculate::typedAndPressedByKeyboard()
 {
     MessageRecorder messages;
@@ -179,6 +179,10 @@ void TestCalculate::typedAndPressedByKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(child<Label>(window, "lblResult")->caption(), both("24.1", "24,1"));
     QTest::keyClicks(QApplication::focusWidget(), "0");
+    QVERIFY(child<Label>(window, "lblResult")->caption().isEmpty());
+    QCOMPARE(highlightedLine(window), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     // the menu bar borrowing the keys is no leaving of the field
     QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
     QTRY_VERIFY(child<QMenu>(window, "mnuHelpAbout")->isVisible());

@@ -152,6 +152,7 @@ TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new SingleLine(this));
+    connect(this, &QLineEdit::textEdited, this, &TextBox::Change);
 }
 
 void TextBox::focusInEvent(QFocusEvent *event)

@@ -84,6 +84,9 @@ public:
 
 signals:
     void GotFocus();
+    // The user changed the text: typed, deleted, pasted, dropped, cut or
+    // undid. A text set by code raises nothing.
+    void Change();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
