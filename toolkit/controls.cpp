@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QValidator>
 
 #include <cmath>
@@ -270,6 +272,17 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
     OptionButton *next = neighbour(step);
     next->setFocus(Qt::TabFocusReason);
     next->setValue(true);
+}
+
+// Only the circle is drawn: the caption the layout gives an option is
+// clipped by its box, and no part of it is meant to show at any resolution.
+void OptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_RadioButton, option);
 }
 
 // The options of this one's container, in tab order, counted from this one.

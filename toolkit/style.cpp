@@ -10,6 +10,9 @@
 namespace {
 
 constexpr int FocusWidth = 2;
+// Fusion's option circle at 96 dots per inch, the resolution the fixed
+// layout's logical pixels stand for; Fusion would size it by the screen's.
+constexpr int OptionMarkSize = 14;
 
 bool hasFocus(const QStyleOption &option)
 {
@@ -35,6 +38,13 @@ QColor focusColour(const QPalette &palette)
 ClassicStyle::ClassicStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
+}
+
+int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return OptionMarkSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 int ClassicStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

@@ -11,6 +11,7 @@ class ClassicStyle : public QProxyStyle
 public:
     ClassicStyle();
 
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
