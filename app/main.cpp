@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "display.h"
 #include "formbmi.h"
 #include "startup.h"
 
@@ -8,9 +9,9 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     configureApplication();
-    auto *main = new FormBMI;
-    main->Show();
-    return application.exec();
+    auto *mainWindow = new FormBMI;
+    mainWindow->Show();
+    return application->exec();
 }
