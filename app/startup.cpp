@@ -37,6 +37,10 @@ void configureApplication()
     nameApplication();
     QApplication::setOrganizationDomain(QStringLiteral("verided.example"));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
+    // Every text of the program is English, laid out left to right in a fixed
+    // drawing; mirrored by a right-to-left desktop, its captions would be
+    // re-ordered and its rows read backwards.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The layout is fixed in pixels and drawn for this style's metrics.
     QApplication::setStyle(new ClassicStyle);
     // What has no font of its own (a tooltip) shares the main window's, already loaded for it.
