@@ -23,6 +23,7 @@ private slots:
     void picturesAreDrawnAtTheScale();
     void resultFigureFitsItsBox_data();
     void resultFigureFitsItsBox();
+    void windowIsReachable();
 
 private:
     QPointer<FormBMI> window;
@@ -185,6 +186,18 @@ void TestScaling::resultFigureFitsItsBox()
         QVERIFY(box.pixelColor(border, y) == Qt::white && box.pixelColor(box.width() - 1 - border, y) == Qt::white);
     if (mark == u",")
         QVERIFY(lowestInk(box, border) > lowestInk(shown("22.8"), border));
+}
+
+// Centred where it fits; where it does not, its top-left corner at the
+// screen's, so that its title bar and menus stay on the screen.
+void TestScaling::windowIsReachable()
+{
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const auto place = [](int size, int room, int start) { return size <= room ? start + (room - size) / 2 : start; };
+    QVERIFY(qAbs(frame.left() - place(frame.width(), available.width(), available.left())) <= 1);
+    QVERIFY2(qAbs(frame.top() - place(frame.height(), available.height(), available.top())) <= 1,
+             qPrintable(QString("%1,%2 on %3x%4").arg(frame.left()).arg(frame.top()).arg(available.width()).arg(available.height())));
 }
 
 QTEST_MAIN(TestScaling)

@@ -250,7 +250,11 @@ void Form::centreOnScreen()
         return;
     adjustSize();
     m_centredFrame = frameGeometry().size();
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_centredFrame, screen->availableGeometry()).topLeft());
+    // A window larger than the screen keeps its title bar and menus on it,
+    // where it can still be moved and used.
+    const QRect available = screen->availableGeometry();
+    const QPoint centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_centredFrame, available).topLeft();
+    move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }
 
 // A window manager frames a window only once it is shown, so the size of the
