@@ -3,9 +3,11 @@
 #include "about/formabout.h"
 #include "toolkit/application.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -31,6 +33,7 @@ private slots:
     void linkFails();
     void openerRunsBesideTheWindow_data();
     void openerRunsBesideTheWindow();
+    void messageBoxOwnsTheWindow();
 
 private:
     FormAbout *openAbout();
@@ -145,9 +148,13 @@ void TestAbout::opens()
     QVERIFY(window->isVisible());
     QVERIFY(!window->isEnabled());
     QVERIFY(!child<QWidget>(window, "btnCalculate")->isEnabled());
-    // the main window cannot be closed under About
+    // the main window cannot be closed under About, nor take the keyboard from it
     window->close();
     QVERIFY(window && window->isVisible());
+    QSignalSpy activated(qApp, &QGuiApplication::focusWindowChanged);
+    window->windowHandle()->requestActivate();
+    QTRY_COMPARE(activated.size(), 2);
+    QCOMPARE(QApplication::activeWindow(), about);
     // kept above the main window by the window manager, and not minimised on its own
     QCOMPARE(about->windowHandle()->transientParent(), window->windowHandle());
     QCOMPARE(about->windowType(), Qt::Dialog);
@@ -339,6 +346,24 @@ void TestAbout::openerRunsBesideTheWindow()
     QCOMPARE(openAboutWindows(), closeAbout || link.startsWith(u"main") ? 0 : 1);
     if (link.startsWith(u"main"))
         QCOMPARE(child<TextBox>(window, "txtHght")->text(), QString("67"));
+}
+
+// A screen reader's press of CALCULATE under an open message box would
+// stack another box on it.
+void TestAbout::messageBoxOwnsTheWindow()
+{
+    auto *calculate = child<CommandButton>(window, "btnCalculate");
+    const auto actions = [calculate] {
+        return QAccessible::queryAccessibleInterface(calculate)->actionInterface()->actionNames();
+    };
+    QStringList offeredDuring{"not shown"};
+    const MessagePresenter previous = setMessagePresenter([&](const QString &, int, const QString &) {
+        offeredDuring = actions();
+    });
+    calculate->click();
+    setMessagePresenter(previous);
+    QCOMPARE(offeredDuring, QStringList());
+    QVERIFY(!actions().isEmpty());
 }
 
 QTEST_MAIN(TestAbout)

@@ -4,6 +4,7 @@
 #include "pointer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -279,6 +280,28 @@ void Form::stayAbove(const Form &owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     create();
     windowHandle()->setTransientParent(owner.windowHandle());
+}
+
+// A disabled window cannot take the input. Activated all the same, by a
+// click on it or by the window manager, it hands the activation on to the
+// window that keeps it disabled (About, or a message box).
+void Form::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
+        if (QWidget *above = windowAbove()) {
+            above->raise();
+            above->activateWindow();
+        }
+}
+
+QWidget *Form::windowAbove() const
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top != this && top->isVisible() && top->windowHandle()
+            && top->windowHandle()->transientParent() == windowHandle())
+            return top;
+    return nullptr;
 }
 
 void Form::setWindowEnabled(bool enabled)

@@ -72,6 +72,7 @@ protected:
     QAction *menuItem(const char *name) const;
 
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -93,6 +94,7 @@ private:
     void describeForScreenReaders(std::span<const AccessibleDef> rows);
     void buildMenus(std::span<const MenuDef> menus, const QFont &windowFont);
     void centreOnScreen();
+    QWidget *windowAbove() const;
     void toggleMenuBar();
 
     bool m_loaded = false;

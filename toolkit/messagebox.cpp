@@ -1,9 +1,12 @@
 #include "messagebox.h"
 
 #include "application.h"
+#include "form.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -12,8 +15,14 @@ void showMessageBox(const QString &prompt, int style, const QString &title)
     const QMessageBox::Icon icon = style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
                                                                      : QMessageBox::NoIcon;
     QWidget *owner = QApplication::activeWindow();
-    QMessageBox box(icon, title, prompt, QMessageBox::Ok, owner);
+    // Kept above its owner, but not its child: the owner is disabled while
+    // the box is open, and would disable a child window with it.
+    QMessageBox box(icon, title, prompt, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    if (owner) {
+        box.winId();  // makes the native window, whose owner is set next
+        box.windowHandle()->setTransientParent(owner->windowHandle());
+    }
     // In the font of the window it speaks for, whatever fonts a desktop theme
     // gives message boxes, their labels and their buttons.
     const QFont font = owner ? owner->font() : QApplication::font();
@@ -31,9 +40,18 @@ MessagePresenter &presenter()
 
 }
 
+// The window the box speaks for takes no input until it is closed, not even
+// through a screen reader's actions, which a modal box does not block.
 void MsgBox(const QString &prompt, int style, const QString &title)
 {
+    QPointer<Form> owner = qobject_cast<Form *>(QApplication::activeWindow());
+    if (owner && !owner->isEnabled())
+        owner = nullptr;
+    if (owner)
+        owner->setWindowEnabled(false);
     presenter()(prompt, style, title.isEmpty() ? App::Title() : title);
+    if (owner)
+        owner->setWindowEnabled(true);
 }
 
 MessagePresenter setMessagePresenter(MessagePresenter replacement)
