@@ -131,17 +131,18 @@ void TestMainWindow::colours_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<int>("desktopRole");  // the desktop colour it shows, or NoRole for navy
-    QTest::addColumn<bool>("newPalette");
+    QTest::addColumn<QString>("change");   // of the desktop palette: none, all, or text alone
 
     // System colours follow a new desktop palette, as the window's background does.
-    for (const bool newPalette : {false, true}) {
-        const char *when = newPalette ? "after a new palette" : "at start";
-        QTest::addRow("banner background %s", when) << "txtTitle" << int(QPalette::Base) << int(QPalette::NoRole) << newPalette;
-        QTest::addRow("hidden line %s", when) << "lblFindOutMore" << int(QPalette::WindowText) << int(QPalette::Button) << newPalette;
-        QTest::addRow("title row %s", when) << "lblStatusTitle" << int(QPalette::WindowText) << int(QPalette::HighlightedText) << newPalette;
-        QTest::addRow("result %s", when) << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << newPalette;
-        QTest::addRow("window %s", when) << "clientArea" << int(QPalette::Window) << int(QPalette::Button) << newPalette;
+    for (const char *change : {"none", "all"}) {
+        QTest::addRow("banner background, %s", change) << "txtTitle" << int(QPalette::Base) << int(QPalette::NoRole) << change;
+        QTest::addRow("hidden line, %s", change) << "lblFindOutMore" << int(QPalette::WindowText) << int(QPalette::Button) << change;
+        QTest::addRow("title row, %s", change) << "lblStatusTitle" << int(QPalette::WindowText) << int(QPalette::HighlightedText) << change;
+        QTest::addRow("result, %s", change) << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << change;
+        QTest::addRow("window, %s", change) << "clientArea" << int(QPalette::Window) << int(QPalette::Button) << change;
     }
+    // a role the label sets itself, the one role changed
+    QTest::newRow("result, text alone") << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << "text";
 }
 
 void TestMainWindow::colours()
@@ -149,13 +150,15 @@ void TestMainWindow::colours()
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(int, desktopRole);
-    QFETCH(bool, newPalette);
+    QFETCH(QString, change);
     const QPalette start = QApplication::palette();
     QPalette desktop = start;
-    if (newPalette) {
-        desktop.setColor(QPalette::Button, QColor(0xdd, 0xdd, 0xcc));
+    if (change != u"none") {
         desktop.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x40));
-        desktop.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xee));
+        if (change == u"all") {
+            desktop.setColor(QPalette::Button, QColor(0xdd, 0xdd, 0xcc));
+            desktop.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xee));
+        }
         QApplication::setPalette(desktop);
     }
     const QColor expected = desktopRole == QPalette::NoRole ? QColor(0, 0, 128) : desktop.color(QPalette::ColorRole(desktopRole));

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -75,12 +76,48 @@ QColor readableOn(const QColor &back, const QColor &colour, double minimum)
     return plainTextOn(back);
 }
 
+// Qt tells a control of a new desktop palette only where the palette it
+// resolves changes, which a change of a role it sets itself never does (the
+// result's text colour, when only the desktop's text colour changes). So
+// every binding hears of it from the application, before any window does.
+class PaletteWatch : public QObject
+{
+public:
+    static PaletteWatch &instance()
+    {
+        static PaletteWatch *const watch = new PaletteWatch;
+        return *watch;
+    }
+    std::vector<ColourBinding *> bindings;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            for (ColourBinding *binding : bindings)
+                binding->apply();
+        return false;
+    }
+
+private:
+    PaletteWatch()
+        : QObject(qApp)
+    {
+        qApp->installEventFilter(this);
+    }
+};
+
 ColourBinding::ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPalette::ColorRole foreRole)
     : QObject(control), m_control(control), m_backRole(backRole), m_foreRole(foreRole)
 {
-    // Qt tells a control with a palette of its own of a new desktop palette
-    // only by a change of its inherited one.
+    PaletteWatch::instance().bindings.push_back(this);
+    // A palette given to the control's container reaches it as a change of its inherited one.
     control->installEventFilter(this);
+}
+
+ColourBinding::~ColourBinding()
+{
+    std::erase(PaletteWatch::instance().bindings, this);
 }
 
 void ColourBinding::setBack(std::optional<Colour> colour)
@@ -102,7 +139,7 @@ void ColourBinding::setColours(std::optional<Colour> back, std::optional<Colour>
 
 bool ColourBinding::eventFilter(QObject *, QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange)
         apply();
     return false;
 }

@@ -47,6 +47,9 @@ class ColourBinding : public QObject
 {
 public:
     ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPalette::ColorRole foreRole = QPalette::NoRole);
+    ~ColourBinding() override;
+    ColourBinding(const ColourBinding &) = delete;
+    ColourBinding &operator=(const ColourBinding &) = delete;
 
     std::optional<Colour> back() const { return m_back; }
     std::optional<Colour> fore() const { return m_fore; }
@@ -58,6 +61,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class PaletteWatch;
     void apply();
     void makeTextReadable(QPalette &palette) const;
 

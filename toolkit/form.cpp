@@ -51,7 +51,13 @@ void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colou
     if (auto *label = qobject_cast<Label *>(widget)) {
         if (back || fore)
             label->setColours(back, fore);
-    } else if (auto *frame = qobject_cast<Frame *>(widget)) {
+        return;
+    }
+    // What a control is drawn on, the window's background, is its own to
+    // keep: after a new desktop scheme, Qt gives a control of a kind the
+    // scheme names (frame, field, list, button) the scheme's window colour.
+    (new ColourBinding(widget, QPalette::Window))->setBack(SystemColour::ButtonFace);
+    if (auto *frame = qobject_cast<Frame *>(widget)) {
         if (fore)
             frame->setForeColor(*fore);
     } else if (back || fore) {
@@ -213,6 +219,8 @@ void Form::buildMenus(std::span<const MenuDef> menus, const QFont &windowFont)
     if (menus.empty())
         return;
     menuBar()->setFont(windowFont);
+    // The window's background, kept through a new desktop scheme as a frame's is.
+    (new ColourBinding(menuBar(), QPalette::Window))->setBack(SystemColour::ButtonFace);
     for (const MenuDef &def : menus) {
         QMenu *menu = menuBar()->addMenu(QString::fromUtf8(def.text));
         menu->setFont(windowFont);
