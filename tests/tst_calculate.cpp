@@ -86,6 +86,7 @@ void TestCalculate::calculate_data()
     QTest::newRow("bad weight") << "170" << "cm" << "70kg" << "kg" << "" << 0 << "Please Enter Or Select A Valid Weight Value";
     // zero values and floating-point exceptions
     QTest::newRow("zero height") << "0" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
+    QTest::newRow("zero height, no weight") << "0" << "cm" << "" << "kg" << "" << 0 << "Please Enter Or Select A Weight Value";
     QTest::newRow("zero weight") << "170" << "in" << both("0.00", "0,00") << "lb" << "" << 0 << Messages::ZeroValue;
     QTest::newRow("underflowing height") << "1E-400" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
     QTest::newRow("height beyond a double") << "1E400" << "cm" << "70" << "kg" << "" << 0 << "Please Enter Or Select A Valid Height Value";

@@ -108,7 +108,8 @@ bool fits(const QWidget *control)
 {
     const auto [room, texts] = textRoom(control);
     const QFontMetricsF metrics(control->font(), control);
-    const bool wraps = qobject_cast<const QLabel *>(control);
+    const auto *label = qobject_cast<const QLabel *>(control);
+    const bool wraps = label && label->wordWrap();
     // Only what stands on the baseline must show; descenders may touch the edge.
     return std::ranges::all_of(texts, [&](const QString &text) {
         const QRectF needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0), text);

@@ -149,6 +149,7 @@ void TestToolkit::userSelectsOption_data()
     QTest::newRow("click the selected") << "click A" << QStringList{};
     QTest::newRow("down to the next") << "down" << QStringList{"rdoB_Click"};
     QTest::newRow("up wraps round") << "up" << QStringList{"rdoB_Click"};
+    QTest::newRow("right wraps round from the last") << "right" << QStringList{"rdoA_Click"};
     QTest::newRow("space on the other") << "space" << QStringList{"rdoB_Click"};
 }
 
@@ -165,13 +166,19 @@ void TestToolkit::userSelectsOption()
         a->setFocus(Qt::TabFocusReason);
         QTest::keyClick(a, how == u"down" ? Qt::Key_Down : Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), b);
+    } else if (how == u"right") {
+        b->setValue(true);
+        log->events.clear();
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b, Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), a);
     } else {
         b->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(b, Qt::Key_Space);
     }
     QTEST(log->events, "events");
-    QCOMPARE(a->value(), log->events.isEmpty());
-    QCOMPARE(b->value(), !log->events.isEmpty());
+    QCOMPARE(b->value(), log->events.contains("rdoB_Click"));
+    QCOMPARE(a->value(), !b->value());
 }
 
 // The event rule noted at the top of app/formbmi.h: Click inside the
