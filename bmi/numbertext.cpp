@@ -91,14 +91,24 @@ private:
         return {-1, 0};
     }
 
-    qsizetype digits()
+    // The run of digits from `at`: where it ends and how many digits it
+    // holds, appending them as ASCII to `plain` where one is given.
+    std::pair<qsizetype, qsizetype> digitRun(qsizetype at, std::string *plain) const
     {
         qsizetype count = 0;
-        for (auto [value, length] = digitAt(m_pos); value >= 0; std::tie(value, length) = digitAt(m_pos)) {
-            m_plain += char('0' + value);
-            m_pos += length;
+        for (auto [value, length] = digitAt(at); value >= 0; std::tie(value, length) = digitAt(at)) {
+            if (plain)
+                *plain += char('0' + value);
+            at += length;
             ++count;
         }
+        return {at, count};
+    }
+
+    qsizetype digits()
+    {
+        const auto [end, count] = digitRun(m_pos, &m_plain);
+        m_pos = end;
         return count;
     }
 
@@ -118,13 +128,7 @@ private:
         const QString &group = m_format.groupSeparator;
         if (group.isEmpty() || !m_text.sliced(m_pos).startsWith(group))
             return false;
-        qsizetype at = m_pos + group.size();
-        int count = 0;
-        for (auto [value, length] = digitAt(at); value >= 0; std::tie(value, length) = digitAt(at)) {
-            at += length;
-            ++count;
-        }
-        return count == 3;
+        return digitRun(m_pos + group.size(), nullptr).second == 3;
     }
 
     void skipBlanks()
