@@ -46,6 +46,14 @@ void setText(QWidget *widget, const QString &text)
         button->setText(text);
 }
 
+// What a control is drawn on, the window's background, is its own to keep:
+// after a new desktop scheme, Qt gives a control of a kind the scheme names
+// (frame, field, list, button, menu bar) the scheme's window colour.
+void keepWindowBackground(QWidget *widget)
+{
+    (new ColourBinding(widget, QPalette::Window))->setBack(SystemColour::ButtonFace);
+}
+
 void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colour> fore)
 {
     if (auto *label = qobject_cast<Label *>(widget)) {
@@ -53,10 +61,7 @@ void setColours(QWidget *widget, std::optional<Colour> back, std::optional<Colou
             label->setColours(back, fore);
         return;
     }
-    // What a control is drawn on, the window's background, is its own to
-    // keep: after a new desktop scheme, Qt gives a control of a kind the
-    // scheme names (frame, field, list, button) the scheme's window colour.
-    (new ColourBinding(widget, QPalette::Window))->setBack(SystemColour::ButtonFace);
+    keepWindowBackground(widget);
     if (auto *frame = qobject_cast<Frame *>(widget)) {
         if (fore)
             frame->setForeColor(*fore);
@@ -128,7 +133,7 @@ Form::Form(const FormDef &def, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     // A window's background is the desktop's button face, as its labels' is.
-    (new ColourBinding(this, QPalette::Window))->setBack(SystemColour::ButtonFace);
+    keepWindowBackground(this);
     build(def);
 }
 
@@ -219,8 +224,7 @@ void Form::buildMenus(std::span<const MenuDef> menus, const QFont &windowFont)
     if (menus.empty())
         return;
     menuBar()->setFont(windowFont);
-    // The window's background, kept through a new desktop scheme as a frame's is.
-    (new ColourBinding(menuBar(), QPalette::Window))->setBack(SystemColour::ButtonFace);
+    keepWindowBackground(menuBar());
     for (const MenuDef &def : menus) {
         QMenu *menu = menuBar()->addMenu(QString::fromUtf8(def.text));
         menu->setFont(windowFont);
