@@ -236,6 +236,8 @@ void TestMeasure::chooseUnit_data()
         QTest::addRow("centimetres by %s", how) << "rdoCentimetres" << how << "lblCentimetres" << "lblInches" << "cboFeet" << "Feet / Inches";
         QTest::addRow("kilograms by %s", how) << "rdoKilograms" << how << "lblKilograms" << "lblPounds" << "cboStone" << "Stone / Pounds";
     }
+    // Up on the other option of the pair, which goes round within it.
+    QTest::newRow("centimetres by Up on inches") << "rdoCentimetres" << "Up" << "lblCentimetres" << "lblInches" << "cboFeet" << "Feet / Inches";
     QTest::newRow("inches after centimetres") << "rdoInches" << "click" << "lblInches" << "lblCentimetres" << "cboFeet" << "Feet / Inches";
     QTest::newRow("pounds after kilograms") << "rdoPounds" << "click" << "lblPounds" << "lblKilograms" << "cboStone" << "Stone / Pounds";
 }
@@ -247,6 +249,8 @@ void TestMeasure::chooseUnit()
     QFETCH(QString, option);
     QFETCH(QString, how);
     QFETCH(QString, list);
+    QFETCH(QString, bold);
+    QFETCH(QString, normal);
     const bool imperial = option == u"rdoInches" || option == u"rdoPounds";
     if (imperial)
         clickOn(get<OptionButton>(option == u"rdoInches" ? "rdoCentimetres" : "rdoKilograms"));
@@ -260,14 +264,14 @@ void TestMeasure::chooseUnit()
     auto *choice = get<OptionButton>(qPrintable(option));
     if (how == u"click")
         clickOn(choice);
+    else if (how == u"Up")
+        QTest::keyClick(get<OptionButton>(qPrintable(QStringLiteral("rdo") + normal.mid(3))), Qt::Key_Up);
     else
         choice->setValue(true);
 
     QVERIFY(choice->value());
     QTEST(get<DropDownList>(qPrintable(list))->currentText(), "listShows");
     QCOMPARE(field->text(), number);
-    QFETCH(QString, bold);
-    QFETCH(QString, normal);
     QVERIFY(get<Label>(qPrintable(bold))->fontBold());
     QVERIFY(!get<Label>(qPrintable(normal))->fontBold());
     QVERIFY(get<Label>("lblResult")->caption().isEmpty());
