@@ -8,26 +8,77 @@
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
 
-void openLink(const QString &link, const QString &failureMessage)
+#include <QDeadlineTimer>
+#include <QHash>
+
+#include <chrono>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A screen reader may activate a link two or three times for one command: it
+// clicks, and presses too where it finds the click did not land.
+constexpr auto RepeatWindow = 1s;
+
+struct Activation
 {
-    openWithDesktop(link, App::Path(), [failureMessage](OpenOutcome outcome) {
+    QDeadlineTimer repeats{RepeatWindow};
+    bool watched = true;  // until the opener has ended and its message is closed
+};
+
+// The last activation of each link control, for as long as the control lives.
+QHash<const QObject *, Activation> &activations()
+{
+    static QHash<const QObject *, Activation> links;
+    return links;
+}
+
+bool isRepeat(const QObject *control)
+{
+    const auto last = activations().constFind(control);
+    return last != activations().cend() && (last->watched || !last->repeats.hasExpired());
+}
+
+void remember(const QObject *control)
+{
+    if (!activations().contains(control))
+        QObject::connect(control, &QObject::destroyed, [control] { activations().remove(control); });
+    activations().insert(control, Activation());
+}
+
+void endWatch(const QObject *control)
+{
+    if (const auto last = activations().find(control); last != activations().end())
+        last->watched = false;
+}
+
+}
+
+void openLink(const QObject *control, const QString &link, const QString &failureMessage)
+{
+    if (isRepeat(control))
+        return;
+    remember(control);
+    openWithDesktop(link, App::Path(), [control, failureMessage](OpenOutcome outcome) {
         if (outcome != OpenOutcome::Opened)
             MsgBox(failureMessage);
+        endWatch(control);
     });
 }
 
 void FormBMI::lblUrl_Click()
 {
-    openLink(QStringLiteral("http://%1/").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
+    openLink(lblUrl, QStringLiteral("http://%1/").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
 }
 
 void FormAbout::lblUrl_Click()
 {
-    openLink(QStringLiteral("http://%1/software").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
+    openLink(lblUrl, QStringLiteral("http://%1/software").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
 }
 
 void FormAbout::lblEmail_Click()
 {
-    openLink(QStringLiteral("mailto:%1?subject=Verided DAR Uzed").arg(QLatin1StringView(Maker::EmailAddress)),
+    openLink(lblEmail, QStringLiteral("mailto:%1?subject=Verided DAR Uzed").arg(QLatin1StringView(Maker::EmailAddress)),
              Messages::NoMailProgram);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 // Hands a link to the desktop from the program's folder, and tells the user
-// `failureMessage` if the desktop cannot open it.
-void openLink(const QString &link, const QString &failureMessage);
+// `failureMessage` if the desktop cannot open it. An activation of `control`
+// while its last one is watched, or within a second of it, is that one again.
+void openLink(const QObject *control, const QString &link, const QString &failureMessage);
