@@ -71,6 +71,7 @@ private:
     void HighlightStatus(Label *line);
     void ShowWeightStatus();
     void AnnounceResult();
+    void AnnounceReset();
     QString resultSentence() const;
     void btnCalculate_Click();
     void refuseInput(const QString &message);

@@ -17,4 +17,5 @@ void FormBMI::btnReset_Click()
     showUnitChosen(lblInches, lblCentimetres);
     showUnitChosen(lblPounds, lblKilograms);
     ResetStatusColours();
+    AnnounceReset();
 }

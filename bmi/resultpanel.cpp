@@ -12,6 +12,8 @@ constexpr Colour HighlightFore = SystemColour::ButtonText;
 
 // Lets a screen reader tell which line the colours single out.
 const QString CurrentStatus = QStringLiteral("your weight status");
+const QString NoResult = QStringLiteral("No BMI worked out yet");
+const QString Cleared = QStringLiteral("Fields and result cleared");
 
 }
 
@@ -52,11 +54,11 @@ void FormBMI::ShowWeightStatus()
 }
 
 // What the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
-// or nothing while it shows no BMI.
+// or that it shows no BMI.
 QString FormBMI::resultSentence() const
 {
     if (lblResult->caption().isEmpty())
-        return QString();
+        return NoResult;
     QString sentence = lblBMIlabel->caption().remove(u':') + u' ' + lblResult->caption();
     for (const Label *line : m_statusLines)
         if (!line->accessibleMark().isEmpty())
@@ -69,4 +71,11 @@ QString FormBMI::resultSentence() const
 void FormBMI::AnnounceResult()
 {
     m_resultStatus->announce();
+}
+
+// Reset changes every field at once, most of them away from the focus. The
+// result cleared by typing, a pick or a unit goes with a change the user hears.
+void FormBMI::AnnounceReset()
+{
+    m_resultStatus->announce(Cleared);
 }

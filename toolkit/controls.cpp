@@ -329,9 +329,9 @@ StatusLine::StatusLine(QWidget *parent, std::function<QString()> describe)
     setFixedSize(0, 0);
 }
 
-void StatusLine::announce()
+void StatusLine::announce(const QString &news)
 {
-    m_notice->say(sentence());
+    m_notice->say(news);
 }
 
 Frame::Frame(QWidget *parent)

@@ -120,7 +120,9 @@ public:
     StatusLine(QWidget *parent, std::function<QString()> describe);
 
     QString sentence() const { return m_describe(); }
-    void announce();
+    // Speaks the sentence, or news of something that changed.
+    void announce() { announce(sentence()); }
+    void announce(const QString &news);
 
 private:
     std::function<QString()> m_describe;
