@@ -2,6 +2,7 @@
 
 #include "pointer.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -214,7 +215,14 @@ void DropDownList::focusOutEvent(QFocusEvent *event)
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
     const int before = currentIndex();
-    QComboBox::keyPressEvent(event);
+    {
+        // Type-to-find in the closed list moves the current entry of its
+        // hidden view, whose news a screen reader would speak before the
+        // list's own ("List with 352 items", the entry): the view hears nothing.
+        const bool typeToFind = !view()->isVisible() && !event->text().trimmed().isEmpty();
+        const QSignalBlocker quietView(typeToFind ? view()->selectionModel() : nullptr);
+        QComboBox::keyPressEvent(event);
+    }
     sayEntryIfChanged(before);
 }
 
