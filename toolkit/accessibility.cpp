@@ -39,11 +39,12 @@ public:
     }
 
     // The labels of a dialog are read as its description, and say so, so
-    // that a screen reader does not read them a second time.
+    // that a screen reader does not read them a second time. A link is more:
+    // something to activate, which a reader's review must find.
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         QList<QPair<QAccessibleInterface *, QAccessible::Relation>> found = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::Labelled) && label()->window()->windowType() == Qt::Dialog)
+        if ((match & QAccessible::Labelled) && !label()->isLink() && label()->window()->windowType() == Qt::Dialog)
             found.append({QAccessible::queryAccessibleInterface(label()->window()), QAccessible::Labelled});
         return found;
     }

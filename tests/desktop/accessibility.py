@@ -63,7 +63,7 @@ class Accessibility(ProgramTest):
         link = self.control("link", "www.verided.example")
         self.assertIsNotNone(link, "the web address is a link")
         press(link)
-        self.assertEventually(lambda: self.opened_link() == "http://www.verided.example/",
+        self.assertEventually(lambda: self.opened_links() == ["http://www.verided.example/"],
                               "activating the link opens the site")
 
     def test_message_is_an_alert(self):

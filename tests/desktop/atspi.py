@@ -17,7 +17,7 @@ MAIN_WINDOW = "Verided DAR Uzed 1.1"
 class ProgramTest(unittest.TestCase):
     """Each test starts the program, named on the command line, with a
     stand-in opener for links first on PATH, and ends it afterwards. The
-    opener writes its link to self.opened and exits with self.opener_exit."""
+    opener adds its link to self.opened and exits with self.opener_exit."""
 
     program = None
     opener_exit = 0
@@ -27,7 +27,7 @@ class ProgramTest(unittest.TestCase):
         self.addCleanup(folder.cleanup)
         self.opened = os.path.join(folder.name, "opened")
         with open(os.path.join(folder.name, "xdg-open"), "w") as opener:
-            opener.write(f'#!/bin/sh\nprintf "%s" "$1" > "{self.opened}"\nexit {self.opener_exit}\n')
+            opener.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened}"\nexit {self.opener_exit}\n')
         os.chmod(os.path.join(folder.name, "xdg-open"), 0o755)
         environment = dict(os.environ, PATH=folder.name + ":" + os.environ["PATH"])
         self.process = subprocess.Popen([self.program], env=environment)
@@ -41,12 +41,12 @@ class ProgramTest(unittest.TestCase):
             self.process.kill()
         self.process.wait()
 
-    def opened_link(self):
-        """The link the stand-in opener was given, or None before it runs."""
+    def opened_links(self):
+        """The links the stand-in opener was given, in order."""
         if not os.path.exists(self.opened):
-            return None
+            return []
         with open(self.opened) as record:
-            return record.read()
+            return record.read().splitlines()
 
     def control(self, role, name=None, description=None):
         return find(self.window, role, name, description=description)
