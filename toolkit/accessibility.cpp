@@ -4,10 +4,91 @@
 #include "form.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// Qt 6.4 reports positions over the accessibility bus in its own unscaled
+// pixels, so at a scale factor other than 1 a magnifier or a screen reader's
+// mouse review points beside what it names. These convert between those and
+// the pixels of the screen, whose top-left both share.
+const QScreen *screenOf(const QWindow *window)
+{
+    return window ? window->screen() : QGuiApplication::primaryScreen();
+}
+
+QPoint toScreen(const QPoint &point, const QScreen *screen)
+{
+    const QPointF origin = screen->geometry().topLeft();
+    return (origin + (QPointF(point) - origin) * screen->devicePixelRatio()).toPoint();
+}
+
+QPoint fromScreen(const QPoint &point, const QScreen *screen)
+{
+    const QPointF origin = screen->geometry().topLeft();
+    return (origin + (QPointF(point) - origin) / screen->devicePixelRatio()).toPoint();
+}
+
+QRect toScreen(const QRect &rect, const QScreen *screen)
+{
+    if (rect.isEmpty())
+        return rect;
+    return QRect(toScreen(rect.topLeft(), screen), (QSizeF(rect.size()) * screen->devicePixelRatio()).toSize());
+}
+
+// Every control's interface, Qt's or this file's, seen through one that
+// reports its place on the screen as the screen shows it.
+class ScaledInterface : public QAccessibleInterface
+{
+public:
+    explicit ScaledInterface(QAccessibleInterface *inner)
+        : m_inner(inner), m_innerId(QAccessible::uniqueId(inner))
+    {
+    }
+    ~ScaledInterface() override { QAccessible::deleteAccessibleInterface(m_innerId); }
+
+    QRect rect() const override { return toScreen(m_inner->rect(), screenOf(window())); }
+    // A control is found by its place as reported; what Qt draws inside one
+    // (the entries of a list) by Qt, from its own pixels.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int i = childCount() - 1; i >= 0; --i)
+            if (QAccessibleInterface *found = child(i); found && found->object() && found->rect().contains(x, y))
+                return found;
+        const QPoint point = fromScreen({x, y}, screenOf(window()));
+        return m_inner->childAt(point.x(), point.y());
+    }
+
+    bool isValid() const override { return m_inner->isValid(); }
+    QObject *object() const override { return m_inner->object(); }
+    QWindow *window() const override { return m_inner->window(); }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return m_inner->relations(match);
+    }
+    QAccessibleInterface *focusChild() const override { return m_inner->focusChild(); }
+    QAccessibleInterface *parent() const override { return m_inner->parent(); }
+    QAccessibleInterface *child(int index) const override { return m_inner->child(index); }
+    int childCount() const override { return m_inner->childCount(); }
+    int indexOfChild(const QAccessibleInterface *child) const override { return m_inner->indexOfChild(child); }
+    QString text(QAccessible::Text kind) const override { return m_inner->text(kind); }
+    void setText(QAccessible::Text kind, const QString &text) override { m_inner->setText(kind, text); }
+    QAccessible::Role role() const override { return m_inner->role(); }
+    QAccessible::State state() const override { return m_inner->state(); }
+    QColor foregroundColor() const override { return m_inner->foregroundColor(); }
+    QColor backgroundColor() const override { return m_inner->backgroundColor(); }
+    void *interface_cast(QAccessible::InterfaceType type) override { return m_inner->interface_cast(type); }
+    void virtual_hook(int id, void *data) override { m_inner->virtual_hook(id, data); }
+
+private:
+    QAccessibleInterface *const m_inner;
+    const QAccessible::Id m_innerId;
+};
 
 class AccessibleLabel : public QAccessibleWidget
 {
@@ -126,9 +207,12 @@ public:
         const int x = contents.left() + metrics.horizontalAdvance(shown.left(offset));
         const int width = offset < shown.size() ? metrics.horizontalAdvance(shown.at(offset)) : 1;
         const QRect local(x, contents.top(), width, contents.height());
-        return QRect(field()->mapToGlobal(local.topLeft()), local.size());
+        return toScreen(QRect(field()->mapToGlobal(local.topLeft()), local.size()), screenOf(window()));
     }
-    int offsetAtPoint(const QPoint &point) const override { return field()->cursorPositionAt(field()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return field()->cursorPositionAt(field()->mapFromGlobal(fromScreen(point, screenOf(window()))));
+    }
     void scrollToSubstring(int start, int) override { field()->setCursorPosition(start); }
     // One run of no formatting, the whole text long.
     QString attributes(int, int *start, int *end) const override
@@ -248,9 +332,22 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
     return nullptr;
 }
 
+// Qt makes an interface only through this query, which also keeps it; asked
+// again for the same object from inside, this gives the interface to scale.
+QAccessibleInterface *scaledControl(const QString &className, QObject *object)
+{
+    static const QObject *beingScaled = nullptr;
+    if (object == beingScaled || !object->isWidgetType())
+        return accessibleControl(className, object);
+    const QObject *outer = std::exchange(beingScaled, object);
+    QAccessibleInterface *inner = QAccessible::queryAccessibleInterface(object);
+    beingScaled = outer;
+    return inner ? new ScaledInterface(inner) : nullptr;
+}
+
 }
 
 void installAccessibility()
 {
-    QAccessible::installFactory(accessibleControl);
+    QAccessible::installFactory(scaledControl);
 }

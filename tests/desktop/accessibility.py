@@ -6,7 +6,11 @@ be activated, and a message box is an alert.
 Run inside a private D-Bus session with the AT-SPI bus started and an X
 server on DISPLAY (run-desktop-test does both): accessibility.py PROGRAM
 """
-from atspi import Events, ProgramTest, everything, find, main, press, states, status_line, wait_for
+import subprocess
+
+import pyatspi
+
+from atspi import Events, MAIN_WINDOW, ProgramTest, everything, extents, find, main, press, states, status_line, wait_for
 
 
 def marked_lines(window):
@@ -72,6 +76,23 @@ class Accessibility(ProgramTest):
         self.assertIsNotNone(alert, "a message box is announced as an alert")
         self.assertIsNotNone(find(alert, "label", "Please Enter Or Select A Height Value"), "the alert carries its message")
         press(find(alert, "push button", "OK"))
+
+
+class AtScaleTwo(ProgramTest):
+    environment = {"QT_SCALE_FACTOR": "2"}
+
+    def test_positions_are_the_screens(self):
+        shown = subprocess.run(["xdotool", "search", "--name", f"^{MAIN_WINDOW}$", "getwindowgeometry", "--shell"],
+                               capture_output=True, text=True, check=True).stdout
+        place = dict(line.split("=") for line in shown.split())
+        self.assertEqual(extents(self.window), tuple(int(place[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")),
+                         "the window is where the screen shows it")
+        x, y, width, height = extents(self.control("push button", "CALCULATE"))
+        node = self.window
+        while (inner := node.queryComponent().getAccessibleAtPoint(x + width // 2, y + height // 2,
+                                                                   pyatspi.DESKTOP_COORDS)) not in (None, node):
+            node = inner
+        self.assertEqual(node.name, "CALCULATE", "the point at the middle of CALCULATE is CALCULATE")
 
 
 if __name__ == "__main__":

@@ -21,6 +21,7 @@ class ProgramTest(unittest.TestCase):
 
     program = None
     opener_exit = 0
+    environment = {}  # what the program's environment adds or changes
 
     def setUp(self):
         folder = tempfile.TemporaryDirectory()
@@ -29,7 +30,7 @@ class ProgramTest(unittest.TestCase):
         with open(os.path.join(folder.name, "xdg-open"), "w") as opener:
             opener.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened}"\nexit {self.opener_exit}\n')
         os.chmod(os.path.join(folder.name, "xdg-open"), 0o755)
-        environment = dict(os.environ, PATH=folder.name + ":" + os.environ["PATH"])
+        environment = dict(os.environ, PATH=folder.name + ":" + os.environ["PATH"], **self.environment)
         self.process = subprocess.Popen([self.program], env=environment)
         self.addCleanup(self.end_program)
         self.app = wait_for(lambda: application(APP_NAME))
