@@ -1,17 +1,23 @@
 # Installs the Debian packages that building, running and testing need and
 # that this machine lacks. Sourced by the run and test scripts.
 
+# The build dependencies of the Debian package, as debian/control lists them.
+build_dependencies() {
+    sed -n '/^Build-Depends:/,/^[A-Z]/{/^ /p}' debian/control | sed -E 's/^ +//; s/[ ,].*//; s/^debhelper-compat$/debhelper/'
+}
+
 # To build and run the program, and its benchmarks (XTest and DAMAGE).
-required_packages=(
-    cmake g++ make
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-wayland
+mapfile -t required_packages < <(build_dependencies)
+required_packages+=(
+    g++ make
+    qt6-qpa-plugins qt6-wayland
     fonts-liberation
     xvfb xauth
     libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
 )
 
 # To test it as a desktop does: installed files, the accessibility bus, a
-# Wayland compositor, the Debian package, a dark colour scheme, a font with
+# Wayland compositor, the Debian package and its checkers, a dark colour scheme, a font with
 # the Arabic decimal separator, and a screen reader with a window manager.
 test_packages=(
     desktop-file-utils appstream file
@@ -22,7 +28,7 @@ test_packages=(
     xdotool python3-pil
     qt6ct fonts-dejavu-core
     orca speech-dispatcher speech-dispatcher-espeak-ng openbox x11-xserver-utils
-    lintian
+    lintian devscripts blhc
 )
 
 # To take pictures of the window in other colour schemes, with a result shown.
