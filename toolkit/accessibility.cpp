@@ -61,7 +61,8 @@ public:
             if (QAccessibleInterface *found = child(i); found && found->object() && found->rect().contains(x, y))
                 return found;
         const QPoint point = fromScreen({x, y}, screenOf(window()));
-        return m_inner->childAt(point.x(), point.y());
+        QAccessibleInterface *drawn = m_inner->childAt(point.x(), point.y());
+        return drawn && !drawn->object() ? drawn : nullptr;
     }
 
     bool isValid() const override { return m_inner->isValid(); }
