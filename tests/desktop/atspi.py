@@ -141,6 +141,17 @@ def extents(node):
     return box.x, box.y, box.width, box.height
 
 
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+
+
+def click(node):
+    """A click of the mouse in the middle of where the node is said to be."""
+    x, y, width, height = extents(node)
+    xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
+    time.sleep(0.15)
+
+
 STATUS_LINES = {
     1: "   Below 18.5",
     2: "    18.5 - 24.9",

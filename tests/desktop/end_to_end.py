@@ -7,31 +7,20 @@ pixels for the status colours. Each scene starts the program afresh.
 Run by run-desktop-test: end_to_end.py PROGRAM
 """
 import os
-import subprocess
 import time
 
 from PIL import ImageGrab
 
-from atspi import ProgramTest, extents, find, main, states, status_line, text_of, wait_for
+from atspi import ProgramTest, click, extents, find, main, states, status_line, text_of, wait_for, xdotool
 
 HIGHLIGHT = (255, 192, 192)
 NORMAL = (255, 255, 255)
-
-
-def xdotool(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
 
 
 def key(*keys):
     for k in keys:
         xdotool("key", "--delay", "30", k)
         time.sleep(0.05)
-
-
-def click(node):
-    x, y, width, height = extents(node)
-    xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
-    time.sleep(0.15)
 
 
 def type_into(field, text):
