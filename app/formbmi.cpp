@@ -4,29 +4,34 @@
 
 #include <QAction>
 
+#include <functional>
+
 FormBMI::FormBMI(QWidget *parent)
     : Form(Layout, parent)
 {
     bindEvents();
 }
 
+// Each event to its handler, on the window or on the part that owns it.
 void FormBMI::bindEvents()
 {
+    using std::bind_front;
+    MeasurementEntry *const entry = &m_entry;
     connect(this, &Form::Load, this, &FormBMI::Form_Load);
     connect(btnCalculate, &CommandButton::Click, this, &FormBMI::btnCalculate_Click);
-    connect(btnReset, &CommandButton::Click, this, &FormBMI::btnReset_Click);
-    connect(cboFeet, &DropDownList::Click, this, &FormBMI::cboFeet_Click);
-    connect(cboFeet, &DropDownList::GotFocus, this, &FormBMI::cboFeet_GotFocus);
-    connect(cboStone, &DropDownList::Click, this, &FormBMI::cboStone_Click);
-    connect(cboStone, &DropDownList::GotFocus, this, &FormBMI::cboStone_GotFocus);
-    connect(rdoCentimetres, &OptionButton::Click, this, &FormBMI::rdoCentimetres_Click);
-    connect(rdoInches, &OptionButton::Click, this, &FormBMI::rdoInches_Click);
-    connect(rdoKilograms, &OptionButton::Click, this, &FormBMI::rdoKilograms_Click);
-    connect(rdoPounds, &OptionButton::Click, this, &FormBMI::rdoPounds_Click);
-    connect(txtHght, &TextBox::GotFocus, this, &FormBMI::txtHght_GotFocus);
-    connect(txtWeight, &TextBox::GotFocus, this, &FormBMI::txtWeight_GotFocus);
-    connect(txtHght, &TextBox::Change, this, &FormBMI::txtHght_Change);
-    connect(txtWeight, &TextBox::Change, this, &FormBMI::txtWeight_Change);
+    connect(btnReset, &CommandButton::Click, this, bind_front(&Reset::btnReset_Click, &m_reset));
+    connect(entry->cboFeet, &DropDownList::Click, this, bind_front(&MeasurementEntry::cboFeet_Click, entry));
+    connect(entry->cboFeet, &DropDownList::GotFocus, this, bind_front(&MeasurementEntry::cboFeet_GotFocus, entry));
+    connect(entry->cboStone, &DropDownList::Click, this, bind_front(&MeasurementEntry::cboStone_Click, entry));
+    connect(entry->cboStone, &DropDownList::GotFocus, this, bind_front(&MeasurementEntry::cboStone_GotFocus, entry));
+    connect(entry->rdoCentimetres, &OptionButton::Click, this, bind_front(&MeasurementEntry::rdoCentimetres_Click, entry));
+    connect(entry->rdoInches, &OptionButton::Click, this, bind_front(&MeasurementEntry::rdoInches_Click, entry));
+    connect(entry->rdoKilograms, &OptionButton::Click, this, bind_front(&MeasurementEntry::rdoKilograms_Click, entry));
+    connect(entry->rdoPounds, &OptionButton::Click, this, bind_front(&MeasurementEntry::rdoPounds_Click, entry));
+    connect(entry->txtHght, &TextBox::GotFocus, this, bind_front(&MeasurementEntry::txtHght_GotFocus, entry));
+    connect(entry->txtWeight, &TextBox::GotFocus, this, bind_front(&MeasurementEntry::txtWeight_GotFocus, entry));
+    connect(entry->txtHght, &TextBox::Change, this, bind_front(&MeasurementEntry::txtHght_Change, entry));
+    connect(entry->txtWeight, &TextBox::Change, this, bind_front(&MeasurementEntry::txtWeight_Change, entry));
     connect(lblUrl, &Label::Click, this, &FormBMI::lblUrl_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FormBMI::mnuFileExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &FormBMI::mnuAbout_Click);
@@ -34,8 +39,8 @@ void FormBMI::bindEvents()
 
 void FormBMI::Form_Load()
 {
-    fillHeightList();
-    fillWeightList();
+    m_entry.fillHeightList();
+    m_entry.fillWeightList();
 }
 
 void FormBMI::mnuFileExit_Click()

@@ -8,8 +8,8 @@ namespace Messages {
 // The title of the messages that answer the user's input.
 inline const QString Oops = QStringLiteral("Oops!");
 
-// What is wrong with the height and the weight text, by the state of each:
-// [height][weight], for a text that is empty, not a number, or a number.
+// What is wrong with the height and the weight text, by the state of each
+// (TextState: empty, not a number, a number), as [height][weight].
 inline const QString ForInput[3][3] = {
     {QStringLiteral("Please Enter Or Select A Value For Both Height And Weight"),
      QStringLiteral("Please Enter Or Select A Height Value And A Valid Weight Value"),

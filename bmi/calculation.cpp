@@ -2,8 +2,6 @@
 
 #include "numbertext.h"
 
-#include "app/messages.h"
-
 #include <cfenv>
 
 namespace {
@@ -36,29 +34,23 @@ double bmiByRule(double h, double w, HeightUnit heightUnit, WeightUnit weightUni
     return (w / p) * SquareCentimetresPerSquareMetre;
 }
 
-}
-
-namespace {
-
-enum TextState { Empty, NotNumeric, Numeric };
-
 TextState stateOf(const QString &text, const std::optional<double> &value)
 {
-    return text.isEmpty() ? Empty : value ? Numeric : NotNumeric;
+    return text.isEmpty() ? TextState::Empty : value ? TextState::Numeric : TextState::NotNumeric;
 }
 
 }
 
-// The validation's eight tests, taken in their order, yield exactly the table
-// of Messages::ForInput, which depends on the two states alone.
-std::variant<Measurements, QString> readMeasurements(const QString &height, const QString &weight)
+// Validation's eight tests, taken in their order, come to a verdict that
+// depends on the two states alone; the messages are kept by those states.
+std::variant<Measurements, InputProblem> readMeasurements(const QString &height, const QString &weight)
 {
     const std::optional<double> h = TextToNumber(height);
     const std::optional<double> w = TextToNumber(weight);
     if (!h || !w)
-        return Messages::ForInput[stateOf(height, h)][stateOf(weight, w)];
+        return InputProblem{InputProblem::NotNumbers, stateOf(height, h), stateOf(weight, w)};
     if (*h == 0 || *w == 0)
-        return Messages::ZeroValue;
+        return InputProblem{InputProblem::Zero};
     return Measurements{*h, *w};
 }
 
@@ -82,4 +74,12 @@ WeightStatus weightStatusOf(double shown)
     if (29.9 < shown)
         return WeightStatus::Obese;
     return WeightStatus::None;
+}
+
+std::optional<Result> resultOf(std::optional<double> bmi)
+{
+    if (!bmi)
+        return std::nullopt;
+    const OneDecimal shown = roundToOneDecimal(*bmi);
+    return Result{shown.text(), weightStatusOf(shown.value())};
 }

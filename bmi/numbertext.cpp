@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <string>
-#include <system_error>
 #include <tuple>
 #include <utility>
+
+#include <locale.h>
+#include <stdlib.h>
 
 namespace {
 
@@ -144,28 +148,18 @@ private:
     std::string m_plain;
 };
 
-// Whether a plain number that the C library found out of range is too small
-// (it then reads as zero) rather than too large: the decimal exponent of its
-// first significant digit is negative.
-bool underflows(const std::string &plain)
+// The C library's reading of the plain form, always in the C locale whatever
+// the program's own: the same verdict on overflow (no number) and underflow
+// (the nearest double, zero or denormal) as the C library gives any program.
+std::optional<double> readPlain(const std::string &plain)
 {
-    const std::size_t signLength = plain.front() == '-' || plain.front() == '+' ? 1 : 0;
-    const std::size_t e = std::min(plain.find('e'), plain.size());
-    const std::string mantissa = plain.substr(signLength, e - signLength);
-    const auto point = (long long)std::min(mantissa.find('.'), mantissa.size());
-    const auto first = (long long)mantissa.find_first_of("123456789");
-    long long magnitude = point - first - (first < point ? 1 : 0);
-    if (e < plain.size()) {
-        const bool negative = plain[e + 1] == '-';
-        std::string exponent = plain.substr(e + 1 + (negative || plain[e + 1] == '+' ? 1 : 0));
-        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size()));
-        // An exponent of this many digits outweighs any mantissa a text field holds.
-        if (exponent.size() > 15)
-            return negative;
-        const long long value = exponent.empty() ? 0 : std::stoll(exponent);
-        magnitude += negative ? -value : value;
-    }
-    return magnitude < 0;
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    char *end = nullptr;
+    errno = 0;
+    const double value = strtod_l(plain.c_str(), &end, c);
+    if (end != plain.c_str() + plain.size() || (errno == ERANGE && std::isinf(value)))
+        return std::nullopt;
+    return value;
 }
 
 // A value's 15 significant digits: value = 0.digits × 10^(exponent + 1).
@@ -222,18 +216,7 @@ const NumberFormat &NumberFormat::regional()
 std::optional<double> TextToNumber(const QString &text, const NumberFormat &format)
 {
     const std::optional<std::string> plain = PlainNumber(text, format).parse();
-    if (!plain)
-        return std::nullopt;
-    const char *first = plain->data();
-    if (*first == '+')
-        ++first;
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, plain->data() + plain->size(), value);
-    if (error == std::errc::result_out_of_range && underflows(*plain))
-        return plain->front() == '-' ? -0.0 : 0.0;
-    if (error != std::errc() || end != plain->data() + plain->size())
-        return std::nullopt;
-    return value;
+    return plain ? readPlain(*plain) : std::nullopt;
 }
 
 QString NumberToText(double value, const NumberFormat &format)
@@ -247,22 +230,32 @@ QString NumberToText(double value, const NumberFormat &format)
     return text;
 }
 
-QString FormatOneDecimal(const QString &numberText, const NumberFormat &format)
+OneDecimal roundToOneDecimal(double value)
 {
-    const std::optional<double> value = TextToNumber(numberText, format);
-    if (!value)
-        return QString();
-    const SignificantDigits form = significantDigits(*value);
+    const SignificantDigits form = significantDigits(value);
     // The digits scaled to tenths: shift by the exponent, keeping one decimal.
     const int shift = form.exponent - int(form.digits.size()) + 2;
     std::string tenths = shift >= 0 ? form.digits + std::string(std::size_t(shift), '0')
                                     : roundOff(form.digits, std::size_t(-shift));
-    const std::size_t lead = tenths.find_first_not_of('0');
-    const std::string integer = lead == std::string::npos || lead + 1 >= tenths.size()
-        ? std::string()
-        : tenths.substr(lead, tenths.size() - 1 - lead);
-    QString text = QString::fromLatin1(integer) + format.decimalSeparator + QChar::fromLatin1(tenths.back());
-    if (*value < 0)
-        text.prepend(u'-');
-    return text;
+    tenths.erase(0, std::min(tenths.find_first_not_of('0'), tenths.size() - 1));
+    return {value < 0, std::move(tenths)};
+}
+
+double OneDecimal::value() const
+{
+    const std::string plain = (negative ? "-" : "") + tenths + "e-1";
+    return readPlain(plain).value_or(negative ? -HUGE_VAL : HUGE_VAL);
+}
+
+QString OneDecimal::text(const NumberFormat &format) const
+{
+    const QString integer = QString::fromLatin1(tenths.substr(0, tenths.size() - 1));
+    return (negative ? QStringLiteral("-") : QString()) + integer + format.decimalSeparator
+        + QChar::fromLatin1(tenths.back());
+}
+
+QString FormatOneDecimal(const QString &numberText, const NumberFormat &format)
+{
+    const std::optional<double> value = TextToNumber(numberText, format);
+    return value ? roundToOneDecimal(*value).text(format) : QString();
 }

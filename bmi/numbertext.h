@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 // The separators of a region's number format, and the zero of its own digits.
 struct NumberFormat {
@@ -24,6 +25,20 @@ std::optional<double> TextToNumber(const QString &text, const NumberFormat &form
 
 // At most 15 significant digits, with exponent form for very large or small magnitudes.
 QString NumberToText(double value, const NumberFormat &format = NumberFormat::regional());
+
+// A value as the result shows it: rounded first to its 15 significant digits,
+// then, on that decimal form, to tenths with halves away from zero. The text
+// and the number it stands for come from the same digits.
+struct OneDecimal {
+    bool negative;
+    std::string tenths;  // the value in tenths: ASCII digits, no leading zero but a lone one
+
+    // The double nearest the shown number, as its text would read back.
+    double value() const;
+    // Exactly one decimal, and no integer digit for a value below one (.5, .0).
+    QString text(const NumberFormat &format = NumberFormat::regional()) const;
+};
+OneDecimal roundToOneDecimal(double value);
 
 // A number text written with exactly one decimal, halves rounded away from
 // zero on its 15-digit form, and no integer digit for a value below one

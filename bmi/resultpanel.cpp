@@ -1,24 +1,51 @@
-#include "app/formbmi.h"
+#include "resultpanel.h"
 
-#include "calculation.h"
-#include "numbertext.h"
+#include "toolkit/form.h"
 
 namespace {
 
-constexpr Colour NormalBack = 0xFFFFFF;
-constexpr Colour NormalFore = 0x800000;
+constexpr Colour NormalBack = FixedColour::White;
+constexpr Colour NormalFore = FixedColour::Navy;
 constexpr Colour HighlightBack = 0xC0C0FF;
 constexpr Colour HighlightFore = SystemColour::ButtonText;
+
+// Each line of the table, the status it stands for and the name a screen
+// reader gives that status.
+struct StatusRow {
+    WeightStatus status;
+    const char *line;
+    const char *name;
+};
+constexpr StatusRow StatusTable[] = {
+    {WeightStatus::Underweight, "lblStatus1", "Underweight"},
+    {WeightStatus::Normal,      "lblStatus2", "Normal"},
+    {WeightStatus::Overweight,  "lblStatus3", "Overweight"},
+    {WeightStatus::Obese,       "lblStatus4", "Obese"},
+};
 
 // Lets a screen reader tell which line the colours single out.
 const QString CurrentStatus = QStringLiteral("your weight status");
 const QString NoResult = QStringLiteral("No BMI worked out yet");
 const QString Cleared = QStringLiteral("Fields and result cleared");
 
+std::array<Label *, std::size(StatusTable)> statusLinesOf(const Form &window)
+{
+    std::array<Label *, std::size(StatusTable)> lines;
+    for (std::size_t row = 0; row < lines.size(); ++row)
+        lines[row] = window.control<Label>(StatusTable[row].line);
+    return lines;
 }
 
-// A handler may place steps of its own between the two halves.
-void FormBMI::ClearResult(const std::function<void()> &between)
+}
+
+ResultPanel::ResultPanel(const Form &window)
+    : lblResult(window.control<Label>("lblResult")),
+      m_statusLines(statusLinesOf(window)),
+      m_resultStatus(new StatusLine(window.centralWidget(), [this] { return resultSentence(); }))
+{
+}
+
+void ResultPanel::ClearResult(const std::function<void()> &between)
 {
     lblResult->setCaption(QString());
     if (between)
@@ -26,7 +53,7 @@ void FormBMI::ClearResult(const std::function<void()> &between)
     ResetStatusColours();
 }
 
-void FormBMI::ResetStatusColours()
+void ResultPanel::ResetStatusColours()
 {
     for (Label *line : m_statusLines) {
         line->setBackColor(NormalBack);
@@ -35,47 +62,42 @@ void FormBMI::ResetStatusColours()
     }
 }
 
-void FormBMI::HighlightStatus(Label *line)
+void ResultPanel::HighlightStatus(Label *line)
 {
     line->setBackColor(HighlightBack);
     line->setForeColor(HighlightFore);
     line->setAccessibleMark(CurrentStatus);
 }
 
-// Goes by the value as shown, already rounded to one decimal, so the lines
-// split exactly where their captions say.
-void FormBMI::ShowWeightStatus()
+void ResultPanel::ShowWeightStatus(WeightStatus status)
 {
-    const QString shown = lblResult->caption();
-    if (shown.isEmpty())
-        return;
-    if (const WeightStatus status = weightStatusOf(TextToNumber(shown).value_or(0)); status != WeightStatus::None)
-        HighlightStatus(m_statusLines[std::size_t(status) - 1]);
+    for (std::size_t row = 0; row < m_statusLines.size(); ++row)
+        if (StatusTable[row].status == status)
+            HighlightStatus(m_statusLines[row]);
 }
 
-// What the panel shows, as its captions read ("Your BMI is 24.2, Normal"),
-// or that it shows no BMI.
-QString FormBMI::resultSentence() const
+// What the panel shows ("Your BMI is 24.2, Normal"), or that it shows no BMI.
+QString ResultPanel::resultSentence() const
 {
     if (lblResult->caption().isEmpty())
         return NoResult;
-    QString sentence = lblBMIlabel->caption().remove(u':') + u' ' + lblResult->caption();
-    for (const Label *line : m_statusLines)
-        if (!line->accessibleMark().isEmpty())
-            sentence += QStringLiteral(", ") + line->caption().split(u' ', Qt::SkipEmptyParts).last();
+    QString sentence = QStringLiteral("Your BMI is ") + lblResult->caption();
+    for (std::size_t row = 0; row < m_statusLines.size(); ++row)
+        if (!m_statusLines[row]->accessibleMark().isEmpty())
+            sentence += QStringLiteral(", ") + QLatin1StringView(StatusTable[row].name);
     return sentence;
 }
 
 // A screen reader speaks nothing of a label that changes away from the focus,
 // so the result is announced; the reader's status command reads it again.
-void FormBMI::AnnounceResult()
+void ResultPanel::AnnounceResult()
 {
     m_resultStatus->announce();
 }
 
 // Reset changes every field at once, most of them away from the focus. The
 // result cleared by typing, a pick or a unit goes with a change the user hears.
-void FormBMI::AnnounceReset()
+void ResultPanel::AnnounceReset()
 {
     m_resultStatus->announce(Cleared);
 }

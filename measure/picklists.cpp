@@ -1,6 +1,8 @@
 #include "picklists.h"
 
-#include "app/formbmi.h"
+#include "measuremententry.h"
+
+#include "bmi/resultpanel.h"
 
 namespace {
 
@@ -48,21 +50,21 @@ QStringList weightEntries()
     return entries;
 }
 
-void FormBMI::fillHeightList()
+void MeasurementEntry::fillHeightList()
 {
     fill(cboFeet, heightEntries());
 }
 
-void FormBMI::fillWeightList()
+void MeasurementEntry::fillWeightList()
 {
     fill(cboStone, weightEntries());
 }
 
 // A pick clears the whole panel, not the figure alone: a line left lit
 // beside an empty figure would tell of a BMI no longer shown.
-void FormBMI::cboFeet_Click()
+void MeasurementEntry::cboFeet_Click()
 {
-    ClearResult([this] {
+    m_resultPanel.ClearResult([this] {
         rdoInches->setValue(true);
         rdoCentimetres->setValue(false);
         showUnitChosen(lblInches, lblCentimetres);
@@ -71,21 +73,21 @@ void FormBMI::cboFeet_Click()
     });
 }
 
-void FormBMI::cboFeet_GotFocus()
+void MeasurementEntry::cboFeet_GotFocus()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
 }
 
-void FormBMI::cboStone_Click()
+void MeasurementEntry::cboStone_Click()
 {
-    ClearResult([this] {
+    m_resultPanel.ClearResult([this] {
         if (const int i = cboStone->listIndex(); i >= 1)
             txtWeight->setText(QString::number(WeightBase + i));
         rdoPounds->setValue(true);
     });
 }
 
-void FormBMI::cboStone_GotFocus()
+void MeasurementEntry::cboStone_GotFocus()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
 }

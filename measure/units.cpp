@@ -1,11 +1,13 @@
-#include "app/formbmi.h"
+#include "measuremententry.h"
+
+#include "bmi/resultpanel.h"
 
 // Choosing a unit never touches the typed number: it only says how the
 // calculation reads it.
 
-void FormBMI::rdoCentimetres_Click()
+void MeasurementEntry::rdoCentimetres_Click()
 {
-    ClearResult([this] {
+    m_resultPanel.ClearResult([this] {
         showUnitChosen(lblCentimetres, lblInches);
         // Selects inches, and this handler then centimetres again (the event rule, app/formbmi.h).
         cboFeet->setListIndex(0);
@@ -13,14 +15,14 @@ void FormBMI::rdoCentimetres_Click()
     });
 }
 
-void FormBMI::rdoInches_Click()
+void MeasurementEntry::rdoInches_Click()
 {
-    ClearResult([this] { showUnitChosen(lblInches, lblCentimetres); });
+    m_resultPanel.ClearResult([this] { showUnitChosen(lblInches, lblCentimetres); });
 }
 
-void FormBMI::rdoKilograms_Click()
+void MeasurementEntry::rdoKilograms_Click()
 {
-    ClearResult([this] {
+    m_resultPanel.ClearResult([this] {
         // Selects pounds, and this handler then kilograms again.
         cboStone->setListIndex(0);
         rdoKilograms->setValue(true);
@@ -28,37 +30,47 @@ void FormBMI::rdoKilograms_Click()
     });
 }
 
-void FormBMI::rdoPounds_Click()
+void MeasurementEntry::rdoPounds_Click()
 {
-    ClearResult([this] { showUnitChosen(lblPounds, lblKilograms); });
+    m_resultPanel.ClearResult([this] { showUnitChosen(lblPounds, lblKilograms); });
 }
 
 // The unit label of the chosen option is bold, its partner's not. The two
 // writes raise nothing, so their order does not matter.
-void FormBMI::showUnitChosen(Label *chosen, Label *other)
+void MeasurementEntry::showUnitChosen(Label *chosen, Label *other)
 {
     chosen->setFontBold(true);
     other->setFontBold(false);
 }
 
-void FormBMI::txtHght_GotFocus()
+void MeasurementEntry::txtHght_GotFocus()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
 }
 
-void FormBMI::txtWeight_GotFocus()
+void MeasurementEntry::txtWeight_GotFocus()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
 }
 
 // A figure worked out from what the field held before would stand beside a
 // number it was not computed from.
-void FormBMI::txtHght_Change()
+void MeasurementEntry::txtHght_Change()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
 }
 
-void FormBMI::txtWeight_Change()
+void MeasurementEntry::txtWeight_Change()
 {
-    ClearResult();
+    m_resultPanel.ClearResult();
+}
+
+HeightUnit MeasurementEntry::heightUnit() const
+{
+    return rdoInches->value() ? HeightUnit::Inches : HeightUnit::Centimetres;
+}
+
+WeightUnit MeasurementEntry::weightUnit() const
+{
+    return rdoPounds->value() ? WeightUnit::Pounds : WeightUnit::Kilograms;
 }

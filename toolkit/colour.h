@@ -12,6 +12,15 @@ class QWidget;
 // 0x800000nn for the desktop's current system colour number nn.
 using Colour = quint32;
 
+// The fixed colours both windows draw in.
+namespace FixedColour {
+inline constexpr Colour Black = 0x000000;
+inline constexpr Colour Navy = 0x800000;
+inline constexpr Colour White = 0xFFFFFF;
+inline constexpr Colour Blue = 0xFF0000;
+inline constexpr Colour DarkBlue = 0xC00000;
+}
+
 namespace SystemColour {
 inline constexpr Colour WindowText = 0x80000008;
 inline constexpr Colour HighlightText = 0x8000000E;

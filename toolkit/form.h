@@ -60,15 +60,18 @@ public:
     // with it, without making it a child: it stays enabled while `owner` is not.
     void stayAbove(const Form &owner);
 
-signals:
-    void Load();
-
-protected:
+    // A control of the window by its name in the inventory; a name the
+    // window lacks, or a control of another kind, is a fault of the program.
     template <class Control>
     Control *control(const char *name) const
     {
         return checked(findChild<Control *>(QLatin1StringView(name)), name);
     }
+
+signals:
+    void Load();
+
+protected:
     QAction *menuItem(const char *name) const;
 
     void keyPressEvent(QKeyEvent *event) override;
