@@ -6,12 +6,12 @@
 
 #include <string_view>
 
-namespace inventory {
+namespace {
 
 using enum Kind;
 using enum Look;
 
-constexpr Colour LinkBlue = 0xFF0000;
+using FixedColour::Blue;
 constexpr std::optional<Colour> Default;
 constexpr FontSpec ToolkitFont{"Arial", 8.25, FontSpec::Regular};
 constexpr FontSpec LinkFont{"Arial", 8.25, FontSpec::Underline};
@@ -31,9 +31,9 @@ constexpr ControlDef content[] = {
     {"Label3",      Label,         "Freeware: free to use and to share.", {120, 960, 3615, 735}, Default, Default,  ToolkitFont,  4, nullptr, Plain},
     {"Label4",      Label,         "",                                   {120, 1440, 3615, 375}, Default, Default,  ToolkitFont,  5, nullptr, OnTop},
     {"lblFeedBack", Label,         "Contact:",                           {240, 1920,  855, 255}, Default, Default,  ToolkitFont,  8, nullptr, Plain},
-    {"lblEmail",    Label,         Maker::EmailAddress,                  {1200, 1920, 2055, 255}, Default, LinkBlue, LinkFont,    7, nullptr, Centred | Link},
+    {"lblEmail",    Label,         Maker::EmailAddress,                  {1200, 1920, 2055, 255}, Default, Blue,     LinkFont,    7, nullptr, Centred | Link},
     {"lblWebs",     Label,         "Web Site:",                          {240, 2280,  855, 255}, Default, Default,  ToolkitFont,  9, nullptr, Plain},
-    {"lblUrl",      Label,         SoftwarePage,                         {1080, 2280, 2415, 255}, Default, LinkBlue, LinkFont,   10, nullptr, Link},
+    {"lblUrl",      Label,         SoftwarePage,                         {1080, 2280, 2415, 255}, Default, Blue,     LinkFont,   10, nullptr, Link},
     {"cmdOk",       CommandButton, "OK",                                 {1320, 2640, 1095, 375}, Default, Default,  ToolkitFont,  6, nullptr, DefaultButton | CancelButton},
 };
 
@@ -44,10 +44,10 @@ constexpr ContainerDef containers[] = {
 
 }
 
-const FormDef FormAbout::Layout{"FormAbout", "About ", {4095, 3495}, inventory::ToolkitFont, inventory::containers, {}};
+const FormDef FormAbout::Layout{"FormAbout", "About ", {4095, 3495}, ToolkitFont, containers, {}};
 
 FormAbout::FormAbout(Form &owner)
-    : Form(Layout), m_mainWindow(owner)
+    : Form(Layout), m_mainWindow(&owner)
 {
     stayAbove(owner);
     connect(this, &Form::Load, this, &FormAbout::Form_Load);
@@ -58,19 +58,21 @@ FormAbout::FormAbout(Form &owner)
 
 void FormAbout::Form_Load()
 {
-    m_mainWindow.setWindowEnabled(false);
+    if (m_mainWindow)
+        m_mainWindow->setWindowEnabled(false);
 }
 
 void FormAbout::cmdOk_Click()
 {
-    m_mainWindow.setWindowEnabled(true);
+    if (m_mainWindow)
+        m_mainWindow->setWindowEnabled(true);
     Unload();
 }
 
 // However else the window is closed, the main window takes input again first.
 void FormAbout::closeEvent(QCloseEvent *event)
 {
-    if (!m_mainWindow.isEnabled())
-        m_mainWindow.setWindowEnabled(true);
+    if (m_mainWindow && !m_mainWindow->isEnabled())
+        m_mainWindow->setWindowEnabled(true);
     Form::closeEvent(event);
 }

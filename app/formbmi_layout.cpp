@@ -7,10 +7,7 @@ namespace {
 using enum Kind;
 using enum Look;
 
-constexpr Colour Navy = 0x800000;
-constexpr Colour White = 0xFFFFFF;
-constexpr Colour Black = 0x000000;
-constexpr Colour LinkBlue = 0xC00000;
+using namespace FixedColour;
 constexpr std::optional<Colour> Default;
 
 constexpr FontSpec WindowFont{"Arial", 9, FontSpec::Regular};
@@ -69,7 +66,7 @@ constexpr ControlDef weightStatus[] = {
     {"frmBMITable",    Frame, "",                             {3000,  240, 2775, 1410}, Default, Default,                  WindowFont,  21, nullptr, Plain},
     {"Label1",         Label, "Factors such as race and athleticism can influence weight status.  ",
                                                               { 120,  720, 2775,  495}, Default, Default,                  Arial825,    35, nullptr, Centred},
-    {"lblUrl",         Label, Maker::WebHost,                 { 480, 1320, 2175,  255}, Default, LinkBlue,                 Arial975BoldUnderlined, 32, nullptr, Link | OnTop},
+    {"lblUrl",         Label, Maker::WebHost,                 { 480, 1320, 2175,  255}, Default, DarkBlue,                 Arial975BoldUnderlined, 32, nullptr, Link | OnTop},
     // Its text is the frame's own colour: the line is there, and not seen.
     {"lblFindOutMore", Label, "For more information visit: ", { 120, 1320, 2655,  255}, Default, SystemColour::ButtonFace, Arial825Bold, 31, nullptr, Plain},
     {"lblContext",     Label, "Weight Status is provided as a general guideline. ",

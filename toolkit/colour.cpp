@@ -12,11 +12,11 @@ namespace {
 
 QPalette::ColorRole paletteRole(Colour systemColour)
 {
-    switch (systemColour & 0xFF) {
-    case 8: return QPalette::WindowText;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;
-    case 18: return QPalette::ButtonText;
+    switch (systemColour) {
+    case SystemColour::WindowText: return QPalette::WindowText;
+    case SystemColour::HighlightText: return QPalette::HighlightedText;
+    case SystemColour::ButtonFace: return QPalette::Button;
+    case SystemColour::ButtonText: return QPalette::ButtonText;
     default: return QPalette::NoRole;
     }
 }
@@ -25,7 +25,8 @@ constexpr QPalette::ColorGroup ColourGroups[] = {QPalette::Active, QPalette::Ina
 
 bool isSystemColour(Colour colour)
 {
-    return (colour & 0xFF000000u) == 0x80000000u;
+    constexpr Colour HighByte = 0xFF000000u;
+    return (colour & HighByte) == SystemColour::Marker;
 }
 
 }
@@ -144,8 +145,8 @@ bool ColourBinding::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
-// Setting an unchanged palette sends no change, which ends the round that
-// setting a changed one starts.
+// Setting a changed palette sends a PaletteChange back here; setting an
+// unchanged one sends none, which ends the recursion.
 void ColourBinding::apply()
 {
     QPalette palette = m_control->palette();

@@ -12,7 +12,7 @@ class QWidget;
 // 0x800000nn for the desktop's current system colour number nn.
 using Colour = quint32;
 
-// The fixed colours both windows draw in.
+// The fixed colours the windows are drawn in.
 namespace FixedColour {
 inline constexpr Colour Black = 0x000000;
 inline constexpr Colour Navy = 0x800000;
@@ -22,10 +22,11 @@ inline constexpr Colour DarkBlue = 0xC00000;
 }
 
 namespace SystemColour {
-inline constexpr Colour WindowText = 0x80000008;
-inline constexpr Colour HighlightText = 0x8000000E;
-inline constexpr Colour ButtonFace = 0x8000000F;
-inline constexpr Colour ButtonText = 0x80000012;
+inline constexpr Colour Marker = 0x80000000;  // the high byte of every system colour
+inline constexpr Colour WindowText = Marker | 8;
+inline constexpr Colour HighlightText = Marker | 14;
+inline constexpr Colour ButtonFace = Marker | 15;
+inline constexpr Colour ButtonText = Marker | 18;
 }
 
 // The colour as it shows now; system colours follow the application palette.
