@@ -10,7 +10,7 @@
 
 struct ShownMessage {
     QString prompt;
-    int style;
+    MsgBoxStyle style;
     QString title;
 };
 
@@ -19,7 +19,7 @@ class MessageRecorder
 {
 public:
     MessageRecorder()
-        : m_previous(setMessagePresenter([this](const QString &prompt, int style, const QString &title) {
+        : m_previous(setMessagePresenter([this](const QString &prompt, MsgBoxStyle style, const QString &title) {
               shown.push_back({prompt, style, title});
           }))
     {

@@ -315,7 +315,7 @@ void TestAbout::linkFails()
     QCOMPARE(messages.shown.size(), 1u);
     QCOMPARE(openerRecord().size() / 4, opener == u"fails" ? 1 : 0);
     QTEST(messages.shown[0].prompt, "message");
-    QCOMPARE(messages.shown[0].style, 0);
+    QCOMPARE(int(messages.shown[0].style), 0);
     QCOMPARE(messages.shown[0].title, QString("Verided DAR Uzed"));
 }
 
@@ -367,7 +367,7 @@ void TestAbout::messageBoxOwnsTheWindow()
         return QAccessible::queryAccessibleInterface(calculate)->actionInterface()->actionNames();
     };
     QStringList offeredDuring{"not shown"};
-    const MessagePresenter previous = setMessagePresenter([&](const QString &, int, const QString &) {
+    const MessagePresenter previous = setMessagePresenter([&](const QString &, MsgBoxStyle, const QString &) {
         offeredDuring = actions();
     });
     calculate->click();

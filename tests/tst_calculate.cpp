@@ -158,7 +158,7 @@ void TestCalculate::calculate()
     }
     QCOMPARE(messages.shown.size(), 1u);
     QCOMPARE(messages.shown[0].prompt, message);
-    QCOMPARE(messages.shown[0].style, 48);
+    QCOMPARE(int(messages.shown[0].style), 48);
     QCOMPARE(messages.shown[0].title, QString("Oops!"));
     QCOMPARE(child<TextBox>(window, "txtHght")->text(), height);
     QCOMPARE(child<TextBox>(window, "txtWeight")->text(), weight);

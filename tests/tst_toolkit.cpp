@@ -10,23 +10,22 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace layout {
+namespace {
 
-using enum Kind;
 constexpr std::optional<Colour> Default;
 constexpr FontSpec Font{"Arial", 9, FontSpec::Regular};
 
 constexpr ControlDef window[] = {
-    {"grpUnits", Frame, "Units", {120, 120, 3000, 900}, Default, Default, Font, 0, nullptr, Look::Plain},
-    {"txtFirst", TextBox, "", {3300, 120, 900, 360}, Default, Default, Font, 1, nullptr, Look::Plain},
-    {"txtSecond", TextBox, "", {3300, 600, 900, 360}, Default, Default, Font, 5, nullptr, Look::Plain},
-    {"cboList", DropDownList, "", {120, 1200, 1500, 360}, Default, Default, Font, 3, nullptr, Look::Plain},
-    {"lblLink", Label, "link", {1800, 1200, 900, 255}, Default, Default, Font, 9, nullptr, Look::Plain},
-    {"btnGo", CommandButton, "Go", {3300, 1200, 900, 360}, Default, Default, Font, 6, nullptr, Look::DefaultButton},
+    {"grpUnits", Kind::Frame, "Units", {120, 120, 3000, 900}, Default, Default, Font, 0, nullptr, Look::Plain},
+    {"txtFirst", Kind::TextBox, "", {3300, 120, 900, 360}, Default, Default, Font, 1, nullptr, Look::Plain},
+    {"txtSecond", Kind::TextBox, "", {3300, 600, 900, 360}, Default, Default, Font, 5, nullptr, Look::Plain},
+    {"cboList", Kind::DropDownList, "", {120, 1200, 1500, 360}, Default, Default, Font, 3, nullptr, Look::Plain},
+    {"lblLink", Kind::Label, "link", {1800, 1200, 900, 255}, Default, Default, Font, 9, nullptr, Look::Plain},
+    {"btnGo", Kind::CommandButton, "Go", {3300, 1200, 900, 360}, Default, Default, Font, 6, nullptr, Look::DefaultButton},
 };
 constexpr ControlDef units[] = {
-    {"rdoA", OptionButton, "A", {120, 300, 900, 255}, Default, Default, Font, 2, nullptr, Look::Selected},
-    {"rdoB", OptionButton, "B", {1200, 300, 900, 255}, Default, Default, Font, 4, nullptr, Look::Plain},
+    {"rdoA", Kind::OptionButton, "A", {120, 300, 900, 255}, Default, Default, Font, 2, nullptr, Look::Selected},
+    {"rdoB", Kind::OptionButton, "B", {1200, 300, 900, 255}, Default, Default, Font, 4, nullptr, Look::Plain},
 };
 constexpr ContainerDef containers[] = {{nullptr, window}, {"grpUnits", units}};
 const FormDef Layout{"FormTest", "Test", {4500, 1800}, Font, containers, {}};
@@ -87,7 +86,7 @@ private:
 
 void TestToolkit::init()
 {
-    form = new Form(layout::Layout);
+    form = new Form(Layout);
     log = new EventLog;
     bindAll();
     form->Show();
@@ -499,7 +498,7 @@ void TestToolkit::messageBox()
         buttonFont = box->button(QMessageBox::Ok)->font().pixelSize();
         box->button(QMessageBox::Ok)->click();
     });
-    MsgBox("Please Enter", style, title);
+    MsgBox("Please Enter", MsgBoxStyle(style), title);
     QApplication::setFont(start);
     QCOMPARE(buttonFont, 12);
     QCOMPARE(seenText, QString("Please Enter"));

@@ -10,7 +10,7 @@
 
 namespace {
 
-void showMessageBox(const QString &prompt, int style, const QString &title)
+void showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title)
 {
     const QMessageBox::Icon icon = style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
                                                                      : QMessageBox::NoIcon;
@@ -42,7 +42,7 @@ MessagePresenter &presenter()
 
 // The window the box speaks for takes no input until it is closed, not even
 // through a screen reader's actions, which a modal box does not block.
-void MsgBox(const QString &prompt, int style, const QString &title)
+void MsgBox(const QString &prompt, MsgBoxStyle style, const QString &title)
 {
     QPointer<Form> owner = qobject_cast<Form *>(QApplication::activeWindow());
     if (owner && !owner->isEnabled())

@@ -4,17 +4,15 @@
 
 #include <functional>
 
-// Message box styles, as numbers: the sum of the button set and the icon.
-namespace MsgBoxStyle {
-inline constexpr int OkOnly = 0;
-inline constexpr int Exclamation = 48;
-}
+// Message box styles, by the numbers that name them: the sum of the button
+// set and the icon.
+enum class MsgBoxStyle { OkOnly = 0, Exclamation = 48 };
 
 // Shows a modal message box with one OK button and waits until it is closed.
 // Without a title of its own the box bears the application's title.
-void MsgBox(const QString &prompt, int style = MsgBoxStyle::OkOnly, const QString &title = QString());
+void MsgBox(const QString &prompt, MsgBoxStyle style = MsgBoxStyle::OkOnly, const QString &title = QString());
 
 // What puts a message box on screen. Tests replace it to see what was shown
 // without a box waiting for someone to press OK; the previous one is returned.
-using MessagePresenter = std::function<void(const QString &prompt, int style, const QString &title)>;
+using MessagePresenter = std::function<void(const QString &prompt, MsgBoxStyle style, const QString &title)>;
 MessagePresenter setMessagePresenter(MessagePresenter presenter);
