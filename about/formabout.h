@@ -3,6 +3,8 @@
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 
+#include <QPointer>
+
 // The About window: name, version, copyright, terms, and the maker's links.
 // While it is open the main window takes no input.
 class FormAbout : public Form
@@ -23,7 +25,8 @@ private:
     void lblUrl_Click();
     void lblEmail_Click();
 
-    Form &m_mainWindow;
+    // Not owned: either window may be closed first.
+    QPointer<Form> m_mainWindow;
     CommandButton *const cmdOk = control<CommandButton>("cmdOk");
     Label *const lblUrl = control<Label>("lblUrl");
     Label *const lblEmail = control<Label>("lblEmail");

@@ -23,7 +23,9 @@ constexpr auto PollInterval = 10ms;
 constexpr auto ReapInterval = 500ms;
 
 // Watches an opener from the event loop: reports its outcome once, and reaps
-// it whenever it ends, so that it never lingers as a zombie.
+// it whenever it ends, so that it never lingers as a zombie. Not a QProcess:
+// a QProcess kills the process it runs when it is destroyed, and a browser
+// that stays in the opener's foreground would go down with the program.
 class OpenerWatch : public QObject
 {
 public:
@@ -51,8 +53,9 @@ protected:
     }
 
 private:
-    // The report may open a message box, whose own event loop runs this
-    // watch's timer again: it goes out once, before anything else happens.
+    // The report may open a message box, whose nested event loop runs this
+    // watch's timer again; clearing `m_done` before the call makes the report
+    // safe against that re-entrancy, so it is made once.
     void report(OpenOutcome outcome)
     {
         if (auto done = std::exchange(m_done, nullptr))

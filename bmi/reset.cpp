@@ -9,8 +9,8 @@ Reset::Reset(MeasurementEntry &entry, ResultPanel &resultPanel)
 {
 }
 
-// Writes the start state back in a fixed order. Some writes run handlers on
-// the way (the event rule, app/formbmi.h), which write only values that the
+// Writes the start state back in a fixed order. Some writes run Click
+// handlers inside them (app/formbmi.h), which write only values that the
 // sequence itself sets.
 void Reset::btnReset_Click()
 {

@@ -9,7 +9,8 @@ void MeasurementEntry::rdoCentimetres_Click()
 {
     m_resultPanel.ClearResult([this] {
         showUnitChosen(lblCentimetres, lblInches);
-        // Selects inches, and this handler then centimetres again (the event rule, app/formbmi.h).
+        // Runs cboFeet_Click, which selects inches; selecting centimetres again
+        // re-enters this handler, where nothing changes any more (app/formbmi.h).
         cboFeet->setListIndex(0);
         rdoCentimetres->setValue(true);
     });
@@ -23,7 +24,8 @@ void MeasurementEntry::rdoInches_Click()
 void MeasurementEntry::rdoKilograms_Click()
 {
     m_resultPanel.ClearResult([this] {
-        // Selects pounds, and this handler then kilograms again.
+        // Runs cboStone_Click, which selects pounds; selecting kilograms again
+        // re-enters this handler.
         cboStone->setListIndex(0);
         rdoKilograms->setValue(true);
         showUnitChosen(lblKilograms, lblPounds);

@@ -15,18 +15,28 @@
 
 #include <cmath>
 
-bool FocusEntry::enters()
+FocusEntry::FocusEntry(QWidget *control, std::function<void()> entered)
+    : QObject(control), m_control(control), m_entered(std::move(entered))
 {
-    return !std::exchange(m_holdsFocus, true);
+    control->installEventFilter(this);
 }
 
-void FocusEntry::leaves(const QFocusEvent *event, const QWidget *control)
+bool FocusEntry::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && !std::exchange(m_holdsFocus, true))
+        m_entered();
+    else if (event->type() == QEvent::FocusOut)
+        leaves(static_cast<QFocusEvent *>(event));
+    return false;
+}
+
+void FocusEntry::leaves(const QFocusEvent *event)
 {
     // The focus stays the control's own while its window merely goes inactive
     // or opens a popup (the window's focus widget is still the control), while
     // the menu bar borrows the keyboard, and while the window is disabled.
-    const bool keepsPlace = control->window()->focusWidget() == control
-        || event->reason() == Qt::MenuBarFocusReason || !control->isEnabled();
+    const bool keepsPlace = m_control->window()->focusWidget() == m_control
+        || event->reason() == Qt::MenuBarFocusReason || !m_control->isEnabled();
     if (!keepsPlace)
         m_holdsFocus = false;
 }
@@ -155,20 +165,8 @@ TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new SingleLine(this));
+    new FocusEntry(this, [this] { emit GotFocus(); });
     connect(this, &QLineEdit::textEdited, this, &TextBox::Change);
-}
-
-void TextBox::focusInEvent(QFocusEvent *event)
-{
-    QLineEdit::focusInEvent(event);
-    if (m_focus.enters())
-        emit GotFocus();
-}
-
-void TextBox::focusOutEvent(QFocusEvent *event)
-{
-    m_focus.leaves(event, this);
-    QLineEdit::focusOutEvent(event);
 }
 
 DropDownList::DropDownList(QWidget *parent)
@@ -178,6 +176,7 @@ DropDownList::DropDownList(QWidget *parent)
     setMaxVisibleItems(VisibleRows);
     // The wheel over a list that does not have the focus must not take it.
     setFocusPolicy(Qt::StrongFocus);
+    new FocusEntry(this, [this] { emit GotFocus(); });
     // Qt raises activated for every pick by mouse, key or wheel, also of the shown entry.
     connect(this, &QComboBox::activated, this, &DropDownList::Click);
 }
@@ -197,19 +196,6 @@ void DropDownList::addItems(const QStringList &texts)
     QComboBox::addItems(texts);
     if (showedNone)
         setCurrentIndex(-1);
-}
-
-void DropDownList::focusInEvent(QFocusEvent *event)
-{
-    QComboBox::focusInEvent(event);
-    if (m_focus.enters())
-        emit GotFocus();
-}
-
-void DropDownList::focusOutEvent(QFocusEvent *event)
-{
-    m_focus.leaves(event, this);
-    QComboBox::focusOutEvent(event);
 }
 
 void DropDownList::keyPressEvent(QKeyEvent *event)

@@ -13,16 +13,23 @@
 
 class QFocusEvent;
 
-// Decides when a control has really received the focus: when it becomes the
-// focus of its window. Its window regaining activation, a popup or the menu
-// bar handing the focus back, or the window being enabled again do not count.
-class FocusEntry
+// Runs `entered` when a control has really received the focus: when it
+// becomes the focus of its window. Its window regaining activation, a popup
+// or the menu bar handing the focus back, or the window being enabled again
+// do not count.
+class FocusEntry : public QObject
 {
 public:
-    bool enters();
-    void leaves(const QFocusEvent *event, const QWidget *control);
+    FocusEntry(QWidget *control, std::function<void()> entered);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void leaves(const QFocusEvent *event);
+
+    QWidget *const m_control;
+    const std::function<void()> m_entered;
     bool m_holdsFocus = false;
 };
 
@@ -88,12 +95,6 @@ signals:
     // undid. A text set by code raises nothing.
     void Change();
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    FocusEntry m_focus;
 };
 
 // Says a sentence to a screen reader without moving the focus: an invisible
@@ -150,8 +151,6 @@ signals:
     void GotFocus();
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
@@ -160,7 +159,6 @@ private:
 
     // As many rows as the classic dropped list showed.
     static constexpr int VisibleRows = 8;
-    FocusEntry m_focus;
     Announcement *const m_notice;
 };
 

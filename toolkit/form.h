@@ -48,10 +48,11 @@ class Form : public QMainWindow
 public:
     explicit Form(const FormDef &def, QWidget *parent = nullptr);
 
-    // Loads the window the first time, then shows it centred on the screen
-    // with the focus on its first tab stop. Returns at once.
+    // The toolkit's own operations, beside Qt's show() and close(), which
+    // handlers do not call: Show loads the window the first time, then shows
+    // it centred on the screen with the focus on its first tab stop, and
+    // returns at once; Unload closes the window and destroys it.
     void Show();
-    // Closes and destroys the window.
     void Unload();
     // A disabled window stays on screen but takes no input; enabling it gives
     // the focus back to the control that had it.
