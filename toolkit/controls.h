@@ -94,7 +94,6 @@ signals:
     // The user changed the text: typed, deleted, pasted, dropped, cut or
     // undid. A text set by code raises nothing.
     void Change();
-
 };
 
 // Says a sentence to a screen reader without moving the focus: an invisible
