@@ -23,8 +23,8 @@ test_packages=(
     desktop-file-utils appstream file
     dbus at-spi2-core python3-pyatspi
     weston
-    dpkg-dev
-    clang libclang-rt-14-dev
+    dpkg-dev build-essential
+    clang libclang-rt-dev
     xdotool python3-pil
     qt6ct fonts-dejavu-core
     orca speech-dispatcher speech-dispatcher-espeak-ng openbox x11-xserver-utils
