@@ -107,27 +107,74 @@ void Label::setAccessibleMark(const QString &mark)
     QAccessible::updateAccessibility(&marked);
 }
 
+namespace {
+
+// The rows of device pixels that a text's ink covers when drawn in `label`,
+// counted from its baseline: as drawn, hinting and fallback glyphs included,
+// which the font's metrics do not tell alike on every Qt release.
+std::pair<int, int> inkRows(const QString &text, const QLabel &label)
+{
+    const qreal scale = label.devicePixelRatioF();
+    const QFontMetricsF metrics(label.font(), &label);
+    const int baseline = qCeil(2 * metrics.height() * scale);
+    QImage probe(qCeil((metrics.horizontalAdvance(text) + 2 * metrics.height()) * scale), 2 * baseline,
+                 QImage::Format_Alpha8);
+    probe.setDevicePixelRatio(scale);
+    // The font's size in points becomes pixels as on the label's screen.
+    probe.setDotsPerMeterX(qRound(label.logicalDpiX() / 0.0254));
+    probe.setDotsPerMeterY(qRound(label.logicalDpiY() / 0.0254));
+    probe.fill(0);
+    QPainter painter(&probe);
+    painter.setFont(label.font());
+    painter.drawText(QPointF(metrics.height(), baseline / scale), text);
+    painter.end();
+    std::pair rows{probe.height(), -1};
+    for (int y = 0; y < probe.height(); ++y) {
+        const uchar *row = probe.constScanLine(y);
+        if (std::any_of(row, row + probe.width(), [](uchar alpha) { return alpha != 0; }))
+            rows = {std::min(rows.first, y), y};
+    }
+    return {rows.first - baseline, rows.second - baseline};
+}
+
+}
+
 // A bordered label holds one line that must show whole, a decimal comma's
 // tail included, in a box lower than the font's line: its text is placed by
-// its ink, centred in the box, rather than by the line from the top.
+// its ink, centred between the borders in whole device pixels (a spare one
+// above), rather than by the line from the top.
 void Label::paintEvent(QPaintEvent *event)
 {
     if (frameShape() == QFrame::NoFrame)
         return QLabel::paintEvent(event);
     QPainter painter(this);
-    drawFrame(&painter);
-    const QString shown = text();
-    const QRectF room = contentsRect();
-    const QFontMetricsF metrics(font(), this);
-    const QRectF ink = metrics.tightBoundingRect(shown);
-    // Qt puts a baseline on a whole device pixel, rounding; this one is put
-    // there beforehand, upwards, so that a tail below it keeps clear of the border.
     const qreal scale = devicePixelRatioF();
-    const qreal centred = room.top() + (room.height() - ink.height()) / 2 - ink.top();
-    const QPointF baseline(room.left() + (room.width() - metrics.horizontalAdvance(shown)) / 2,
-                           std::floor(centred * scale) / scale);
+    const QRect box(QPoint(), (QSizeF(size()) * scale).toSize());
+    const int border = std::max(1, qRound(scale));
+    drawBorder(painter, box, border);
+    const QString shown = text();
+    if (shown.isEmpty())
+        return;
+    const auto [inkTop, inkBottom] = inkRows(shown, *this);
+    const int spare = box.height() - 2 * border - (inkBottom - inkTop + 1);
+    const QFontMetricsF metrics(font(), this);
+    const QPointF baseline((width() - metrics.horizontalAdvance(shown)) / 2,
+                           (border + spare / 2 - inkTop) / scale);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(baseline, shown);
+}
+
+// In whole device pixels, `width` of them: at a fractional scale, a line
+// drawn in logical pixels can fall between two device pixels and leave a
+// side of the box without a border.
+void Label::drawBorder(QPainter &painter, const QRect &box, int width) const
+{
+    const qreal scale = devicePixelRatioF();
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    for (const QRect &edge : QRegion(box).subtracted(box.adjusted(width, width, -width, -width)))
+        painter.fillRect(edge, palette().color(QPalette::WindowText));
+    painter.restore();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

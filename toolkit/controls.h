@@ -12,6 +12,7 @@
 #include <functional>
 
 class QFocusEvent;
+class QPainter;
 
 // Runs `entered` when a control has really received the focus: when it
 // becomes the focus of its window. Its window regaining activation, a popup
@@ -76,6 +77,7 @@ protected:
 
 private:
     void wrapIfNeeded();
+    void drawBorder(QPainter &painter, const QRect &box, int width) const;
 
     ColourBinding *const m_colours;
     bool m_link = false;
