@@ -43,6 +43,7 @@ ResultPanel::ResultPanel(const Form &window)
       m_statusLines(statusLinesOf(window)),
       m_resultStatus(new StatusLine(window.centralWidget(), [this] { return resultSentence(); }))
 {
+    QObject::connect(lblResult, &Label::Change, m_resultStatus, &StatusLine::refresh);
 }
 
 void ResultPanel::ClearResult(const std::function<void()> &between)
@@ -60,6 +61,7 @@ void ResultPanel::ResetStatusColours()
         line->setForeColor(NormalFore);
         line->setAccessibleMark(QString());
     }
+    m_resultStatus->refresh();
 }
 
 void ResultPanel::HighlightStatus(Label *line)
@@ -67,6 +69,7 @@ void ResultPanel::HighlightStatus(Label *line)
     line->setBackColor(HighlightBack);
     line->setForeColor(HighlightFore);
     line->setAccessibleMark(CurrentStatus);
+    m_resultStatus->refresh();
 }
 
 void ResultPanel::ShowWeightStatus(WeightStatus status)

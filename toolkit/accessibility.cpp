@@ -13,9 +13,9 @@
 
 namespace {
 
-// Qt 6.4 reports positions over the accessibility bus in its own unscaled
-// pixels, so at a scale factor other than 1 a magnifier or a screen reader's
-// mouse review points beside what it names. These convert between those and
+// Qt 6.4 and 6.8 report positions over the accessibility bus in their own
+// unscaled pixels, so at a scale factor other than 1 a magnifier or a screen
+// reader's mouse review points beside what it names. These convert between those and
 // the pixels of the screen, whose top-left both share.
 const QScreen *screenOf(const QWindow *window)
 {
@@ -148,10 +148,11 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
-// A text box. Qt 6.4's own reports an empty run of formatting at each
-// offset, and screen readers, which build the spoken line from those runs,
-// read a field entered by the focus without its last character. A read-only
-// box (the banner) is named by its text and is not editable.
+// A text box, on every Qt release: a read-only box (the banner) is named by
+// its text and is not editable. Qt 6.4's own interface also reports an empty
+// run of formatting at each offset, and screen readers, which build the
+// spoken line from those runs, read a field entered by the focus without its
+// last character: this one reports one run, the whole text long.
 class AccessibleTextBox : public QAccessibleWidget, public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface
 {
@@ -308,6 +309,30 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt before 6.8 has no announcement event. Screen readers speak a
+// notification that appears, whatever has the focus: a sentence is the name
+// of an invisible one, shown again for each sentence.
+class Notice : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Notice(QWidget *speaker)
+        : QWidget(speaker)
+    {
+        setFixedSize(0, 0);
+    }
+
+    void say(const QString &sentence)
+    {
+        hide();
+        setAccessibleName(sentence);
+        show();
+    }
+};
+#endif
+
 template <class Control>
 Control *as(const QString &className, QObject *object)
 {
@@ -326,8 +351,10 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
         return new AccessibleFrame(frame);
     if (auto *form = as<Form>(className, object); form && form->windowType() == Qt::Dialog)
         return new AccessibleDialog(form);
-    if (auto *announcement = as<Announcement>(className, object))
-        return new QAccessibleWidget(announcement, QAccessible::Notification);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto *notice = as<Notice>(className, object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+#endif
     if (auto *status = as<StatusLine>(className, object))
         return new AccessibleStatusLine(status);
     return nullptr;
@@ -352,3 +379,18 @@ void installAccessibility()
 {
     QAccessible::installFactory(scaledControl);
 }
+
+void announce(QWidget *speaker, const QString &sentence)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    auto *notice = speaker->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
+    (notice ? notice : new Notice(speaker))->say(sentence);
+#else
+    QAccessibleAnnouncementEvent announcement(speaker, sentence);
+    QAccessible::updateAccessibility(&announcement);
+#endif
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "accessibility.moc"
+#endif

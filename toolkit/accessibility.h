@@ -5,5 +5,12 @@
 // its mark, and a link label as a link that can be activated; a text box as
 // its whole text, and a read-only one as a named text nobody edits; a frame
 // by its own caption only; a dialog window as a dialog described by its
-// lines; an announcement as a notification, a status line as a status bar.
+// lines; a status line as a status bar.
 void installAccessibility();
+
+class QString;
+class QWidget;
+
+// Says a sentence to a screen reader at once, whatever has the focus, on
+// behalf of `speaker`.
+void announce(QWidget *speaker, const QString &sentence);

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessibility.h"
 #include "pointer.h"
 
 #include <QAbstractItemView>
@@ -57,8 +58,11 @@ void Label::setColours(std::optional<Colour> back, std::optional<Colour> fore)
 
 void Label::setCaption(const QString &caption)
 {
+    if (caption == text())
+        return;
     setText(caption);
     wrapIfNeeded();
+    emit Change();
 }
 
 // A caption wider than the label wraps within it, as the classic label's did;
@@ -217,7 +221,7 @@ TextBox::TextBox(QWidget *parent)
 }
 
 DropDownList::DropDownList(QWidget *parent)
-    : QComboBox(parent), m_notice(new Announcement(this))
+    : QComboBox(parent)
 {
     setEditable(false);
     setMaxVisibleItems(VisibleRows);
@@ -245,6 +249,7 @@ void DropDownList::addItems(const QStringList &texts)
         setCurrentIndex(-1);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
     const int before = currentIndex();
@@ -258,24 +263,31 @@ void DropDownList::keyPressEvent(QKeyEvent *event)
     }
     sayEntryIfChanged(before);
 }
+#endif
 
 void DropDownList::wheelEvent(QWheelEvent *event)
 {
     if (!hasFocus())
         return event->ignore();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     const int before = currentIndex();
     QComboBox::wheelEvent(event);
     sayEntryIfChanged(before);
+#else
+    QComboBox::wheelEvent(event);
+#endif
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A screen reader speaks the entries of the open list, but not a new entry
-// picked in the closed one (Qt 6.4 lets it learn of that only by a change of
-// name, which it takes for noise): the list says it, with its place.
+// picked in the closed one: Qt before 6.8 tells it of that only by a change
+// of name, which it takes for noise. The list says it, with its place.
 void DropDownList::sayEntryIfChanged(int before)
 {
     if (currentIndex() != before && currentIndex() >= 0)
-        m_notice->say(QStringLiteral("%1, %2 of %3").arg(currentText()).arg(currentIndex() + 1).arg(count()));
+        announce(this, QStringLiteral("%1, %2 of %3").arg(currentText()).arg(currentIndex() + 1).arg(count()));
 }
+#endif
 
 OptionButton::OptionButton(QWidget *parent)
     : QRadioButton(parent)
@@ -351,28 +363,21 @@ CommandButton::CommandButton(QWidget *parent)
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
 }
 
-Announcement::Announcement(QWidget *parent)
-    : QWidget(parent)
-{
-    setFixedSize(0, 0);
-}
-
-void Announcement::say(const QString &sentence)
-{
-    hide();
-    setAccessibleName(sentence);
-    show();
-}
-
 StatusLine::StatusLine(QWidget *parent, std::function<QString()> describe)
-    : QWidget(parent), m_describe(std::move(describe)), m_notice(new Announcement(this))
+    : QWidget(parent), m_describe(std::move(describe))
 {
     setFixedSize(0, 0);
 }
 
 void StatusLine::announce(const QString &news)
 {
-    m_notice->say(news);
+    ::announce(this, news);
+}
+
+void StatusLine::refresh()
+{
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 Frame::Frame(QWidget *parent)

@@ -69,6 +69,8 @@ public:
 
 signals:
     void Click();
+    // The caption changed.
+    void Change();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -98,22 +100,9 @@ signals:
     void Change();
 };
 
-// Says a sentence to a screen reader without moving the focus: an invisible
-// notification, shown again for each sentence, as readers speak notifications
-// that appear whatever has the focus.
-class Announcement : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit Announcement(QWidget *parent);
-
-    void say(const QString &sentence);
-};
-
 // What a screen reader reads on demand as the window's status, and speaks at
 // once when told: a status bar of no size whose sentence is the one
-// `describe` gives at the time, spoken through a notification inside it.
+// `describe` gives at the time.
 class StatusLine : public QWidget
 {
     Q_OBJECT
@@ -125,10 +114,12 @@ public:
     // Speaks the sentence, or news of something that changed.
     void announce() { announce(sentence()); }
     void announce(const QString &news);
+    // Tells a screen reader that the sentence may have changed: a reader may
+    // keep the sentence it read last and read it again on demand.
+    void refresh();
 
 private:
     std::function<QString()> m_describe;
-    Announcement *const m_notice;
 };
 
 // A pick-only drop-down list, dropping open below its box as a short
@@ -152,15 +143,18 @@ signals:
     void GotFocus();
 
 protected:
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     void keyPressEvent(QKeyEvent *event) override;
+#endif
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     void sayEntryIfChanged(int before);
+#endif
 
     // As many rows as the classic dropped list showed.
     static constexpr int VisibleRows = 8;
-    Announcement *const m_notice;
 };
 
 // An option button, exclusive with the other option buttons of its container.
