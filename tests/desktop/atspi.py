@@ -78,12 +78,14 @@ def eventually(predicate, timeout=5):
 
 
 class Events:
-    """Records the AT-SPI events of one kind as (role, name) of their source."""
+    """Records the AT-SPI events of one kind as (role, name) of their source;
+    an announcement as (role of its source, what it says)."""
 
     def __init__(self, kind):
         self.seen = []
+        said = (lambda event: event.any_data) if kind == "object:announcement" else (lambda event: event.source.name)
         pyatspi.Registry.registerEventListener(
-            lambda event: self.seen.append((event.source.getRoleName(), event.source.name)), kind)
+            lambda event: self.seen.append((role_of(event.source), said(event))), kind)
 
     def arrived(self, wanted, timeout=5):
         """Whether an event from a source with this (role, name) arrives in time."""
@@ -108,9 +110,15 @@ def everything(root):
             yield from everything(child)
 
 
+def role_of(node):
+    """The role's name as at-spi2-core 2.46 gives it: 2.56 says "button" for "push button"."""
+    role = node.getRoleName()
+    return "push button" if role == "button" else role
+
+
 def find(root, role, name=None, starts=None, description=None):
     for node in everything(root):
-        if node.getRoleName() != role:
+        if role_of(node) != role:
             continue
         if name is not None and node.name != name:
             continue
