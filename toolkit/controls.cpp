@@ -385,6 +385,17 @@ Frame::Frame(QWidget *parent)
 {
 }
 
+// A frame is never checkable, yet Qt's group box (6.4 and 6.8 alike) takes
+// the keys that the desktop's theme lists as pressing buttons as if it were:
+// under GNOME's, Enter from a field inside would stop here instead of
+// pressing the window's default button.
+bool Frame::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return QWidget::event(event);
+    return QGroupBox::event(event);
+}
+
 QRect Frame::captionRect() const
 {
     const QFontMetrics metrics(font());

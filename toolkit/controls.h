@@ -208,6 +208,7 @@ public:
     QRect captionRect() const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -146,6 +146,15 @@ class EndToEnd(Scene):
         self.assertEqual(self.process.wait(timeout=5), 0, "File, Exit ends the program at once")
 
 
+class GnomeDesktop(Scene):
+    # GNOME's theme lists Enter among the keys that press a button.
+    environment = {"XDG_CURRENT_DESKTOP": "GNOME"}
+
+    def test_enter_calculates(self):
+        self.calculate("67", "154")
+        self.assertEventually(lambda: self.result() == "24.1", "Enter from the weight field presses CALCULATE")
+
+
 class FailingOpener(Scene):
     opener_exit = 4
 
