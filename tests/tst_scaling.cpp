@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QtMath>
@@ -24,6 +25,7 @@ private slots:
     void resultFigureFitsItsBox_data();
     void resultFigureFitsItsBox();
     void windowIsReachable();
+    void windowFitsEachMonitor();
 
 private:
     QPointer<FormBMI> window;
@@ -38,7 +40,8 @@ void TestScaling::initTestCase()
     configureApplication();
     window = openMainWindow();
     scale = window->devicePixelRatioF();
-    QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    if (!qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
+        QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     QTest::qWait(300);
     screen = window->screen()->grabWindow(0).toImage();
 }
@@ -199,6 +202,45 @@ void TestScaling::windowIsReachable()
     QVERIFY(qAbs(frame.left() - place(frame.width(), available.width(), available.left())) <= 1);
     QVERIFY2(qAbs(frame.top() - place(frame.height(), available.height(), available.top())) <= 1,
              qPrintable(QString("%1,%2 on %3x%4").arg(frame.left()).arg(frame.top()).arg(available.width()).arg(available.height())));
+}
+
+namespace {
+
+QString xdotool(const QWidget *window, const QStringList &command)
+{
+    QProcess xdotool;
+    xdotool.start("xdotool", QStringList{command[0], QString::number(window->winId())} + command.mid(1));
+    xdotool.waitForFinished();
+    return xdotool.readAll();
+}
+
+// The window's size in the X server's pixels, as a window manager sees it.
+QSize nativeSize(const QWidget *window)
+{
+    const QStringList size = xdotool(window, {"getwindowgeometry"}).section("Geometry: ", 1).trimmed().split('x');
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+}
+
+}
+
+// Moved by the window manager to a monitor of another scale and back, as a
+// user drags it, the window takes its layout's size in the pixels of the
+// monitor it is on.
+void TestScaling::windowFitsEachMonitor()
+{
+    // the monitors declared on the X server's screen, not the one spanning it
+    QList<QScreen *> monitors = QGuiApplication::screens();
+    monitors.removeIf([](const QScreen *monitor) { return monitor->geometry() == monitor->virtualGeometry(); });
+    if (monitors.size() < 2)
+        QSKIP("needs two monitors of different scales");
+    const QSize layoutSize = window->size();
+    for (QScreen *monitor : monitors + monitors.mid(0, 1)) {
+        const QPoint inside = monitor->geometry().topLeft() + QPoint(40, 40);
+        xdotool(window, {"windowmove", QString::number(inside.x()), QString::number(inside.y())});
+        QTRY_COMPARE(window->screen(), monitor);
+        QTRY_COMPARE(nativeSize(window), (QSizeF(layoutSize) * monitor->devicePixelRatio()).toSize());
+        QTRY_COMPARE(window->size(), layoutSize);
+    }
 }
 
 QTEST_MAIN(TestScaling)

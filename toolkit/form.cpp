@@ -245,6 +245,7 @@ void Form::Show()
         emit Load();
     centreOnScreen();
     show();
+    connect(windowHandle(), &QWindow::screenChanged, this, &Form::fitToScreen, Qt::UniqueConnection);
     activateWindow();
     const auto first = std::ranges::find_if(m_tabOrder, [](const QWidget *w) {
         return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
@@ -268,6 +269,18 @@ void Form::centreOnScreen()
     const QRect available = screen->availableGeometry();
     const QPoint centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_centredFrame, available).topLeft();
     move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+}
+
+// Qt tells the window manager a fixed size in the pixels of the screen the
+// window is on when it is fixed; moved to a screen of another scale, the
+// window would keep that many pixels and show its layout cut or in a corner.
+// The size is fixed again, in the new screen's pixels.
+void Form::fitToScreen()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->invalidate();
+    layout()->activate();
 }
 
 // A window manager frames a window only once it is shown, so the size of the
