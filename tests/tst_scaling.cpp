@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +27,7 @@ private slots:
     void resultFigureFitsItsBox();
     void windowIsReachable();
     void windowFitsEachMonitor();
+    void aboutOpensOnTheMainWindowsMonitor();
 
 private:
     QPointer<FormBMI> window;
@@ -214,6 +216,14 @@ QString xdotool(const QWidget *window, const QStringList &command)
     return xdotool.readAll();
 }
 
+// The monitors declared on the X server's screen, not the one spanning it.
+QList<QScreen *> declaredMonitors()
+{
+    QList<QScreen *> monitors = QGuiApplication::screens();
+    monitors.removeIf([](const QScreen *monitor) { return monitor->geometry() == monitor->virtualGeometry(); });
+    return monitors;
+}
+
 // The window's size in the X server's pixels, as a window manager sees it.
 QSize nativeSize(const QWidget *window)
 {
@@ -228,9 +238,7 @@ QSize nativeSize(const QWidget *window)
 // monitor it is on.
 void TestScaling::windowFitsEachMonitor()
 {
-    // the monitors declared on the X server's screen, not the one spanning it
-    QList<QScreen *> monitors = QGuiApplication::screens();
-    monitors.removeIf([](const QScreen *monitor) { return monitor->geometry() == monitor->virtualGeometry(); });
+    const QList<QScreen *> monitors = declaredMonitors();
     if (monitors.size() < 2)
         QSKIP("needs two monitors of different scales");
     const QSize layoutSize = window->size();
@@ -241,6 +249,28 @@ void TestScaling::windowFitsEachMonitor()
         QTRY_COMPARE(nativeSize(window), (QSizeF(layoutSize) * monitor->devicePixelRatio()).toSize());
         QTRY_COMPARE(window->size(), layoutSize);
     }
+}
+
+// About opens centred, frame and all, on the monitor that holds the main
+// window, which need not be the primary one.
+void TestScaling::aboutOpensOnTheMainWindowsMonitor()
+{
+    const QList<QScreen *> monitors = declaredMonitors();
+    if (monitors.size() < 2)
+        QSKIP("needs two monitors");
+    QScreen *other = monitors[monitors.indexOf(window->screen()) == 0 ? 1 : 0];
+    const QPoint inside = other->geometry().topLeft() + QPoint(40, 40);
+    xdotool(window, {"windowmove", QString::number(inside.x()), QString::number(inside.y())});
+    QTRY_COMPARE(window->screen(), other);
+    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
+    QWidget *about = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->inherits("FormAbout") && top->isVisible())
+            about = top;
+    QVERIFY(about);
+    const auto offCentre = [&] { return (about->frameGeometry().center() - other->availableGeometry().center()).manhattanLength(); };
+    QTRY_VERIFY2(offCentre() <= 2, qPrintable(QString("%1 px off the monitor's centre").arg(offCentre())));
+    about->close();
 }
 
 QTEST_MAIN(TestScaling)

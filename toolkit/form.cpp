@@ -259,7 +259,9 @@ void Form::centreOnScreen()
     // A Wayland compositor places windows itself and refuses to be told where.
     if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
         return;
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    // A window kept above another opens on that one's monitor.
+    const QWindow *owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     adjustSize();
@@ -285,14 +287,20 @@ void Form::fitToScreen()
 
 // A window manager frames a window only once it is shown, so the size of the
 // frame is known only then: centre the window again, frame and all, the first
-// time it differs from the size centred.
-void Form::moveEvent(QMoveEvent *event)
+// time it differs from the size centred. Framing moves a window, or a dialog
+// that it places where asked only activates it.
+void Form::centreOnceFramed()
 {
-    QMainWindow::moveEvent(event);
     if (m_centredFrame.isValid() && frameGeometry().size() != m_centredFrame) {
         centreOnScreen();
         m_centredFrame = QSize();
     }
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    centreOnceFramed();
 }
 
 void Form::Unload()
@@ -313,6 +321,8 @@ void Form::stayAbove(const Form &owner)
 void Form::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        centreOnceFramed();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
         if (QWidget *above = windowAbove()) {
             above->raise();

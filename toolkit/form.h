@@ -98,6 +98,7 @@ private:
     void describeForScreenReaders(std::span<const AccessibleDef> rows);
     void buildMenus(std::span<const MenuDef> menus, const QFont &windowFont);
     void centreOnScreen();
+    void centreOnceFramed();
     void fitToScreen();
     QWidget *windowAbove() const;
     void toggleMenuBar();
