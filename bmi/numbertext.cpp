@@ -28,7 +28,7 @@ class PlainNumber
 {
 public:
     PlainNumber(QStringView text, const NumberFormat &format)
-        : m_text(text), m_format(format), m_zero(QStringView(format.zeroDigit).toUcs4().value(0, U'0'))
+        : m_text(text), m_format(format)
     {
     }
 
@@ -70,29 +70,26 @@ private:
         return true;
     }
 
-    // A region that writes "٫" gives no key for it on many keyboards; the
-    // full stop, which stands for nothing else there, reads as one too.
+    // Where the full stop stands for nothing else in the region, it reads as
+    // its decimal mark too: a keypad's decimal key types one in a comma
+    // region, and many keyboards have no key for "٫".
     bool fullStopIsDecimalToo() const
     {
-        const QString &decimal = m_format.decimalSeparator;
-        return decimal != u"." && decimal != u"," && m_format.groupSeparator != u".";
+        return m_format.decimalSeparator != u"." && m_format.groupSeparator != u".";
     }
 
-    // The value of an ASCII digit, or of a digit of the region's own
-    // numbering system, at `at`, and how many code units it takes; -1 for none.
+    // The value of a decimal digit of any script at `at` (ASCII, the region's
+    // own, full-width as an input method types them, …), and how many code
+    // units it takes; -1 for none.
     std::pair<int, qsizetype> digitAt(qsizetype at) const
     {
         if (at >= m_text.size())
             return {-1, 0};
-        if (const char16_t c = m_text[at].unicode(); c >= u'0' && c <= u'9')
-            return {c - u'0', 1};
-        if (m_zero == U'0')
-            return {-1, 0};
         const bool pair = m_text[at].isHighSurrogate() && at + 1 < m_text.size() && m_text[at + 1].isLowSurrogate();
         const char32_t c = pair ? QChar::surrogateToUcs4(m_text[at], m_text[at + 1]) : m_text[at].unicode();
-        if (c >= m_zero && c <= m_zero + 9)
-            return {int(c - m_zero), pair ? 2 : 1};
-        return {-1, 0};
+        if (QChar::category(c) != QChar::Number_DecimalDigit)
+            return {-1, 0};
+        return {QChar::digitValue(c), pair ? 2 : 1};
     }
 
     // The run of digits from `at`: where it ends and how many digits it
@@ -143,7 +140,6 @@ private:
 
     QStringView m_text;
     const NumberFormat &m_format;
-    const char32_t m_zero;
     qsizetype m_pos = 0;
     std::string m_plain;
 };
@@ -208,7 +204,7 @@ const NumberFormat &NumberFormat::regional()
 {
     static const NumberFormat format = [] {
         const QLocale locale = QLocale::system();
-        return NumberFormat{locale.decimalPoint(), locale.groupSeparator(), locale.zeroDigit()};
+        return NumberFormat{locale.decimalPoint(), locale.groupSeparator()};
     }();
     return format;
 }

@@ -5,11 +5,10 @@
 #include <optional>
 #include <string>
 
-// The separators of a region's number format, and the zero of its own digits.
+// The separators of a region's number format.
 struct NumberFormat {
     QString decimalSeparator;
     QString groupSeparator;
-    QString zeroDigit = QStringLiteral("0");
 
     // The user's own format, read from the system locale once.
     static const NumberFormat &regional();
@@ -18,8 +17,9 @@ struct NumberFormat {
 // Reads a whole text as a number in the region's format: blanks around an
 // optional sign, digits with at most one decimal separator and group
 // separators in whole groups of three before it, and an optional exponent.
-// Digits are ASCII or the region's own; a region whose decimal separator is
-// neither a full stop nor a comma takes a full stop for it too.
+// Digits are the decimal digits of any script; where the full stop is
+// neither the region's decimal nor its group separator, it reads as the
+// decimal separator too.
 // Anything else, or a value beyond the range of a double, is no number.
 std::optional<double> TextToNumber(const QString &text, const NumberFormat &format = NumberFormat::regional());
 

@@ -14,13 +14,17 @@ const NumberFormat FullStop{QStringLiteral("."), QStringLiteral(",")};
 const NumberFormat DecimalComma{QStringLiteral(","), QStringLiteral(".")};
 
 // Strips what the region adds to a plain number: blanks, group separators,
-// and a decimal separator other than the full stop.
+// a decimal separator other than the full stop, and digits of other scripts.
 std::string plainForm(const QString &text, const NumberFormat &format)
 {
     QString plain = text.trimmed();
     plain.remove(format.groupSeparator);
     plain.replace(format.decimalSeparator, QStringLiteral("."));
-    return plain.toStdString();
+    std::string ascii;
+    for (const char32_t c : plain.toUcs4())
+        ascii += QChar::category(c) == QChar::Number_DecimalDigit ? std::string(1, char('0' + QChar::digitValue(c)))
+                                                                  : QString::fromUcs4(&c, 1).toStdString();
+    return ascii;
 }
 
 void check(const QString &text, const NumberFormat &format)
