@@ -24,8 +24,7 @@ QString messageFor(const InputProblem &problem)
 
 // The figure goes one way: from the texts to the measurements, to the BMI, to
 // the result as shown (its text and its status from the same digits), to the
-// panel. A result too wide for its box, of which only the middle would show,
-// is refused as out of range.
+// panel. No BMI, or one too wide for its box, is refused as out of range.
 void FormBMI::btnCalculate_Click()
 {
     m_resultPanel.ResetStatusColours();
@@ -34,7 +33,7 @@ void FormBMI::btnCalculate_Click()
         return refuseInput(*problem);
     const Measurements measured = std::get<Measurements>(read);
     const std::optional<Result> result = resultOf(bodyMassIndex(measured, m_entry.heightUnit(), m_entry.weightUnit()));
-    if (!result || !m_resultPanel.lblResult->fitsOnOneLine(result->shown))
+    if (!result)
         return refuseInput({InputProblem::OutOfRange});
     m_resultPanel.lblResult->setCaption(result->shown);
     m_resultPanel.ShowWeightStatus(result->status);

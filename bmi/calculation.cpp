@@ -81,5 +81,8 @@ std::optional<Result> resultOf(std::optional<double> bmi)
     if (!bmi)
         return std::nullopt;
     const OneDecimal shown = roundToOneDecimal(*bmi);
-    return Result{shown.text(), weightStatusOf(shown.value())};
+    const QString text = shown.text();
+    if (text.size() > WidestFigure)
+        return std::nullopt;
+    return Result{text, weightStatusOf(shown.value())};
 }

@@ -41,9 +41,12 @@ WeightStatus weightStatusOf(double shown);
 
 // A BMI as the panel shows it: the figure with one decimal and its weight
 // status, both from the same 15-digit form of the BMI, so that a BMI just
-// below 24.95 shows 25.0 and is Overweight.
+// below 24.95 shows 25.0 and is Overweight. Nothing for no BMI, or for one
+// whose figure is wider than the result box shows whole: more than
+// WidestFigure characters, as 100000.0 or -10000.0 are.
 struct Result {
     QString shown;
     WeightStatus status;
 };
+constexpr qsizetype WidestFigure = 7;
 std::optional<Result> resultOf(std::optional<double> bmi);

@@ -100,7 +100,8 @@ void TestCalculate::calculate_data()
     QTest::newRow("1E-308 cm") << "1E-308" << "cm" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("denormal height") << both("4.9E-324", "4,9E-324") << "cm" << "70" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("minus zero") << "-0" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;
-    QTest::newRow("a thousand still shows") << "100" << "cm" << "1000" << "kg" << both("1000.0", "1000,0") << 4 << none;
+    QTest::newRow("widest figure shows") << "1" << "cm" << both("9.99999", "9,99999") << "kg" << both("99999.9", "99999,9") << 4 << none;
+    QTest::newRow("one digit more is out of range") << "1" << "cm" << "10" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("too wide for the box") << "170" << "cm" << "1E20" << "kg" << "" << 0 << Messages::OutOfRange;
     QTest::newRow("thousands of digits") << "1" + thousands << "cm" << "70" << "kg" << "" << 0 << "Please Enter Or Select A Valid Height Value";
     QTest::newRow("thousands of zeros after the point") << both("0.", "0,") + thousands + "1" << "cm" << "70" << "kg" << "" << 0 << Messages::ZeroValue;

@@ -47,9 +47,6 @@ public:
     bool fontBold() const { return font().bold(); }
     void setFontBold(bool bold);
 
-    // Whether the text would show whole on one line within the label's border.
-    bool fitsOnOneLine(const QString &text) const;
-
     // A link shows the pointing hand and reads as a link, which a screen
     // reader can activate as a click does.
     bool isLink() const { return m_link; }
@@ -78,6 +75,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Whether the text would show whole on one line within the label's border.
+    bool fitsOnOneLine(const QString &text) const;
     void wrapIfNeeded();
     void drawBorder(QPainter &painter, const QRect &box, int width) const;
 
