@@ -1,6 +1,7 @@
 #include "formbmi.h"
 
 #include "about/formabout.h"
+#include "toolkit/accessibility.h"
 
 #include <QAction>
 
@@ -50,7 +51,9 @@ void FormBMI::mnuFileExit_Click()
 
 void FormBMI::mnuAbout_Click()
 {
-    if (!m_aboutWindow)
-        m_aboutWindow = new FormAbout(*this);
-    m_aboutWindow->Show();
+    afterMenuCloses(this, [this] {
+        if (!m_aboutWindow)
+            m_aboutWindow = new FormAbout(*this);
+        m_aboutWindow->Show();
+    });
 }

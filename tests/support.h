@@ -43,10 +43,12 @@ Control *child(const QWidget *window, const char *name)
     return found;
 }
 
+#include "about/formabout.h"
 #include "app/formbmi.h"
 #include "app/startup.h"
 #include "toolkit/controls.h"
 
+#include <QMenu>
 #include <QPointer>
 
 // The main window as the program opens it, active and with its start-up focus.
@@ -108,6 +110,23 @@ inline void showNormalResult(const QWidget *window)
     child<TextBox>(window, "txtHght")->setText("67");
     child<TextBox>(window, "txtWeight")->setText("154");
     child<CommandButton>(window, "btnCalculate")->click();
+}
+
+// The About window on screen, the last opened if more are; none if none is.
+inline FormAbout *shownAbout()
+{
+    FormAbout *about = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<FormAbout *>(top); found && found->isVisible())
+            about = found;
+    return about;
+}
+
+// Help, About, and the About window once it is shown.
+inline FormAbout *openAbout(const QWidget *window)
+{
+    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
+    return QTest::qWaitFor([] { return shownAbout() != nullptr; }) ? shownAbout() : nullptr;
 }
 
 inline void clickOn(QWidget *control)

@@ -36,7 +36,6 @@ private slots:
     void messageBoxOwnsTheWindow();
 
 private:
-    FormAbout *openAbout();
     void installOpener(const QString &script);
     QStringList openerRecord() const;
     Label *clickLink(const char *link);
@@ -78,21 +77,6 @@ qsizetype openAboutWindows()
     });
 }
 
-FormAbout *shownAbout()
-{
-    FormAbout *about = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *found = qobject_cast<FormAbout *>(top); found && found->isVisible())
-            about = found;
-    return about;
-}
-
-}
-
-FormAbout *TestAbout::openAbout()
-{
-    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
-    return shownAbout();
 }
 
 // The stand-in opener adds its link, its folder and its process number to its record.
@@ -134,7 +118,7 @@ void TestAbout::opens()
         QTest::keyClick(help, Qt::Key_A);
         QTRY_VERIFY((about = qobject_cast<FormAbout *>(QApplication::activeWindow())));
     } else {
-        about = openAbout();
+        about = openAbout(window);
     }
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QString("About "));
@@ -184,7 +168,7 @@ void TestAbout::closes()
     const QString shown = child<Label>(window, "lblResult")->caption();
     QCOMPARE(shown, QString("24.2"));
 
-    FormAbout *about = openAbout();
+    FormAbout *about = openAbout(window);
     QTRY_COMPARE(QApplication::activeWindow(), about);
     QPointer<FormAbout> guard = about;
     auto *ok = child<CommandButton>(about, "cmdOk");
@@ -212,11 +196,11 @@ void TestAbout::closes()
 
 void TestAbout::opensAgainAsBefore()
 {
-    QPointer<FormAbout> first = openAbout();
+    QPointer<FormAbout> first = openAbout(window);
     const QRect place = first->geometry();
     clickOn(child<CommandButton>(first, "cmdOk"));
     QTRY_VERIFY(first.isNull());
-    FormAbout *second = openAbout();
+    FormAbout *second = openAbout(window);
     QVERIFY(second);
     QCOMPARE(second->geometry(), place);
     QVERIFY(!window->isEnabled());
@@ -226,7 +210,7 @@ void TestAbout::opensAgainAsBefore()
 
 void TestAbout::contents()
 {
-    FormAbout *about = openAbout();
+    FormAbout *about = openAbout(window);
     QCOMPARE(child<Label>(about, "lblAbout")->caption(), QString("Verided DAR Uzed"));
     QCOMPARE(child<Label>(about, "Label1")->caption(), QString("Version 1.1"));
     QVERIFY(child<Label>(about, "Label2")->caption().startsWith("Copyright"));
@@ -255,7 +239,7 @@ void TestAbout::linkOpens_data()
 Label *TestAbout::clickLink(const char *link)
 {
     const QString name = QString::fromLatin1(link);
-    QWidget *owner = name.startsWith(u"main") ? static_cast<QWidget *>(window) : openAbout();
+    QWidget *owner = name.startsWith(u"main") ? static_cast<QWidget *>(window) : openAbout(window);
     auto *label = child<Label>(owner, qPrintable(name.section(u' ', 1)));
     clickOn(label);
     return label;

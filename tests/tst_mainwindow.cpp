@@ -391,9 +391,7 @@ void TestMainWindow::readableInEveryPalette()
     const QStringList mainFaults = unreadable(window);
     const QColor link = child<Label>(window, "lblUrl")->palette().color(QPalette::WindowText);
     QVERIFY2(link.hslSaturation() > 100 && link.hslHue() > 200 && link.hslHue() < 260, qPrintable(link.name()));
-    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QWidget *about = *std::ranges::find_if(windows, [](QWidget *w) { return qobject_cast<FormAbout *>(w); });
+    QWidget *about = openAbout(window);
     QTRY_COMPARE(QApplication::activeWindow(), about);
     QTRY_COMPARE(about->palette().color(QPalette::Window), palette.color(QPalette::Button));
     const QStringList aboutFaults = unreadable(about);

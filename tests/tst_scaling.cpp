@@ -263,11 +263,7 @@ void TestScaling::aboutOpensOnTheMainWindowsMonitor()
     const QPoint inside = other->geometry().topLeft() + QPoint(40, 40);
     xdotool(window, {"windowmove", QString::number(inside.x()), QString::number(inside.y())});
     QTRY_COMPARE(window->screen(), other);
-    child<QMenu>(window, "mnuHelpAbout")->actions().first()->trigger();
-    QWidget *about = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->inherits("FormAbout") && top->isVisible())
-            about = top;
+    QWidget *about = openAbout(window);
     QVERIFY(about);
     const auto offCentre = [&] { return (about->frameGeometry().center() - other->availableGeometry().center()).manhattanLength(); };
     QTRY_VERIFY2(offCentre() <= 2, qPrintable(QString("%1 px off the monitor's centre").arg(offCentre())));

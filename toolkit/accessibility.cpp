@@ -6,9 +6,11 @@
 #include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -269,8 +271,37 @@ public:
     }
 };
 
-// A dialog is described by its lines of text, as they read on screen, top to
-// bottom and left to right: what a screen reader reads when it opens.
+// A dialog's lines of text, as they read on screen, top to bottom and left to
+// right: what a screen reader reads when it opens.
+QString linesOf(const QWidget *dialog)
+{
+    QList<const Label *> labels;
+    for (const Label *label : dialog->findChildren<const Label *>())
+        if (!label->caption().isEmpty())
+            labels << label;
+    const auto place = [dialog](const Label *label) {
+        const QPoint at = label->mapTo(dialog, QPoint());
+        return std::pair(at.y(), at.x());
+    };
+    std::ranges::sort(labels, {}, place);
+    QStringList lines;
+    int lineTop = -1;
+    for (const Label *label : labels) {
+        if (place(label).first == lineTop)
+            lines.last() += u' ' + label->caption();
+        else
+            lines << label->caption();
+        lineTop = place(label).first;
+    }
+    // A screen reader stops at a line break: each line ends as a sentence.
+    for (QString &line : lines)
+        if (!QStringLiteral(".:!?").contains(line.back()))
+            line += u'.';
+    return lines.join(u' ');
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A dialog is described by its lines.
 class AccessibleDialog : public QAccessibleWidget
 {
 public:
@@ -283,31 +314,48 @@ public:
     {
         if (kind != QAccessible::Description || !widget()->accessibleDescription().isEmpty())
             return QAccessibleWidget::text(kind);
-        QList<const Label *> labels;
-        for (const Label *label : widget()->findChildren<const Label *>())
-            if (!label->caption().isEmpty())
-                labels << label;
-        const auto place = [this](const Label *label) {
-            const QPoint at = label->mapTo(widget(), QPoint());
-            return std::pair(at.y(), at.x());
-        };
-        std::ranges::sort(labels, {}, place);
-        QStringList lines;
-        int lineTop = -1;
-        for (const Label *label : labels) {
-            if (place(label).first == lineTop)
-                lines.last() += u' ' + label->caption();
-            else
-                lines << label->caption();
-            lineTop = place(label).first;
-        }
-        // A screen reader stops at a line break: each line ends as a sentence.
-        for (QString &line : lines)
-            if (!QStringLiteral(".:!?").contains(line.back()))
-                line += u'.';
-        return lines.join(u' ');
+        return linesOf(widget());
     }
 };
+#else
+// A dialog's lines are its text. Orca 48, which comes with Qt 6.8, says a
+// dialog's description twice when the dialog opens, and its text once.
+class AccessibleDialog : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit AccessibleDialog(Form *dialog)
+        : QAccessibleWidget(dialog, QAccessible::Dialog)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override { return QAccessibleWidget::text(kind); }
+    QString text(int start, int end) const override { return linesOf(widget()).mid(start, end - start); }
+    int characterCount() const override { return int(linesOf(widget()).size()); }
+    // Read, never edited, selected or pointed into.
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+};
+#endif
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // Qt before 6.8 has no announcement event. Screen readers speak a
@@ -388,6 +436,22 @@ void announce(QWidget *speaker, const QString &sentence)
 #else
     QAccessibleAnnouncementEvent announcement(speaker, sentence);
     QAccessible::updateAccessibility(&announcement);
+#endif
+}
+
+void afterMenuCloses(QObject *context, std::function<void()> open)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca 48, which comes with Qt 6.8, takes a window's activation ahead of
+    // the focus changes sent before it. A menu gives the focus back to the
+    // control it took it from as it closes; a window opened at once is read,
+    // then that control in the window behind, then the window again. Opened
+    // a moment later, it is read once, after the control.
+    using namespace std::chrono_literals;
+    QTimer::singleShot(200ms, context, std::move(open));
+#else
+    Q_UNUSED(context);
+    open();
 #endif
 }
 

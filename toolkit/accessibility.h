@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Tells screen readers what the controls are where Qt's own description
 // falls short: a label reads as exactly its caption (even an empty one) and
 // its mark, and a link label as a link that can be activated; a text box as
@@ -14,3 +16,9 @@ class QWidget;
 // Says a sentence to a screen reader at once, whatever has the focus, on
 // behalf of `speaker`.
 void announce(QWidget *speaker, const QString &sentence);
+
+class QObject;
+
+// Runs `open`, which opens a window from a menu item, once a screen reader
+// can have heard the focus come back from the menu to the window behind.
+void afterMenuCloses(QObject *context, std::function<void()> open);
