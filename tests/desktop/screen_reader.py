@@ -76,7 +76,7 @@ STEPS = [
     ("the web link through the reader", ["KP_Up", "KP_Home", "KP_Right", "KP_Right", "KP_Divide"],
      ["Web Site: www.verided.example/software", "alert Verided DAR Uzed", "No Browser Installed. Cannot Open Web Page."]),
     ("that failure closed", ["Return"], [ABOUT_OPENS]),
-    ("About closed", ["Escape"], ["Verided DAR Uzed 1.1 frame"]),
+    ("About closed", ["Escape"], [BACK_IN_WINDOW]),
 ]
 
 # What the links activated on the way are handed to the desktop as.
