@@ -273,10 +273,10 @@ void Form::centreOnScreen()
     move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }
 
-// Qt tells the window manager a fixed size in the pixels of the screen the
-// window is on when it is fixed; moved to a screen of another scale, the
-// window would keep that many pixels and show its layout cut or in a corner.
-// The size is fixed again, in the new screen's pixels.
+// Qt, 6.4 and 6.8 alike, tells the window manager a fixed size in the pixels
+// of the screen the window is on when the size is fixed; moved to a screen of
+// another scale, the window would keep that many pixels and show its layout
+// cut or in a corner. The size is fixed again, in the new screen's pixels.
 void Form::fitToScreen()
 {
     setMinimumSize(0, 0);
