@@ -3,6 +3,8 @@
 #include "bmi/numbertext.h"
 #include "reference.h"
 
+#include <QList>
+
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
