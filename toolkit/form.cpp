@@ -265,12 +265,17 @@ void Form::centreOnScreen()
     if (!screen)
         return;
     adjustSize();
-    m_centredFrame = frameGeometry().size();
+    // A window kept above another is framed as that one is: its frame is
+    // known before the window manager has framed it, and until then the
+    // window is placed by its client area.
+    const QMargins frame = owner ? owner->frameMargins() : QMargins();
+    m_centredFrame = owner ? size().grownBy(frame) : frameGeometry().size();
     // A window larger than the screen keeps its title bar and menus on it,
     // where it can still be moved and used.
     const QRect available = screen->availableGeometry();
     const QPoint centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_centredFrame, available).topLeft();
-    move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+    move(QPoint(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()))
+         + QPoint(frame.left(), frame.top()));
 }
 
 // Qt, 6.4 and 6.8 alike, tells the window manager a fixed size in the pixels
