@@ -10,6 +10,7 @@
 
 #include <QDeadlineTimer>
 #include <QHash>
+#include <QTimer>
 
 #include <chrono>
 
@@ -20,6 +21,12 @@ using namespace std::chrono_literals;
 // A screen reader may activate a link two or three times for one command: it
 // clicks, and presses too where it finds the click did not land.
 constexpr auto RepeatWindow = 1s;
+// A screen reader that clicks a link hears of its own click a little after
+// the program has. A message shown at once can be the active window by then,
+// and the reader takes it for the window its click went to: it says the
+// message's button, and not the message. The desktop's own opener takes
+// longer than this to fail.
+constexpr auto ReaderClickHeard = 500ms;
 
 struct Activation
 {
@@ -60,10 +67,14 @@ void openLink(const QObject *control, const QString &link, const QString &failur
     if (isRepeat(control))
         return;
     remember(control);
-    openWithDesktop(link, App::Path(), [control, failureMessage](OpenOutcome outcome) {
-        if (outcome != OpenOutcome::Opened)
+    const QDeadlineTimer clickHeard(ReaderClickHeard);
+    openWithDesktop(link, App::Path(), [control, failureMessage, clickHeard](OpenOutcome outcome) {
+        if (outcome == OpenOutcome::Opened)
+            return endWatch(control);
+        QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(clickHeard.remainingTimeAsDuration()), control, [control, failureMessage] {
             MsgBox(failureMessage);
-        endWatch(control);
+            endWatch(control);
+        });
     });
 }
 

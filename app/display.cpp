@@ -1,5 +1,7 @@
 #include "display.h"
 
+#include "toolkit/readerkeys.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -94,7 +96,7 @@ std::unique_ptr<QApplication> openDisplay(int &argc, char *argv[])
     HeldStderr stderrHeld;
     held = &stderrHeld;
     qtHandler = qInstallMessageHandler(handleOpeningMessage);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto application = std::make_unique<ReaderAwareApplication>(argc, argv);
     qInstallMessageHandler(qtHandler);
     held = nullptr;
     return application;

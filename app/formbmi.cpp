@@ -10,6 +10,8 @@
 FormBMI::FormBMI(QWidget *parent)
     : Form(Layout, parent)
 {
+    // What the window is for, said as it opens: the line beside the banner.
+    setAccessibleDescription(control<Label>("lblDescription")->caption());
     bindEvents();
 }
 

@@ -95,12 +95,12 @@ constexpr ContainerDef containers[] = {
 // the result keep their shown text as what is read.
 constexpr AccessibleDef accessible[] = {
     {"txtHght",        "Height",      nullptr},
-    {"rdoInches",      "inches",      nullptr},
-    {"rdoCentimetres", "centimetres", nullptr},
+    {"rdoInches",      "inches",      nullptr, "lblInches"},
+    {"rdoCentimetres", "centimetres", nullptr, "lblCentimetres"},
     {"cboFeet",        nullptr,       "Height in feet and inches"},
     {"txtWeight",      "Weight",      nullptr},
-    {"rdoPounds",      "pounds",      nullptr},
-    {"rdoKilograms",   "kilograms",   nullptr},
+    {"rdoPounds",      "pounds",      nullptr, "lblPounds"},
+    {"rdoKilograms",   "kilograms",   nullptr, "lblKilograms"},
     {"cboStone",       nullptr,       "Weight in stone and pounds"},
     {"lblResult",      nullptr,       "Your BMI"},
 };

@@ -25,8 +25,9 @@ constexpr StatusRow StatusTable[] = {
 
 // Lets a screen reader tell which line the colours single out.
 const QString CurrentStatus = QStringLiteral("your weight status");
-const QString NoResult = QStringLiteral("No BMI worked out yet");
-const QString Cleared = QStringLiteral("Fields and result cleared");
+const QString NoResult = QStringLiteral("No BMI shown");
+const QString FieldsCleared = QStringLiteral("Fields and result cleared");
+const QString ResultCleared = QStringLiteral("Result cleared");
 
 std::array<Label *, std::size(StatusTable)> statusLinesOf(const Form &window)
 {
@@ -46,12 +47,17 @@ ResultPanel::ResultPanel(const Form &window)
     QObject::connect(lblResult, &Label::Change, m_resultStatus, &StatusLine::refresh);
 }
 
+// A result that goes away from the focus is gone without a word to a screen
+// reader; it is told once, as Reset's clearing is.
 void ResultPanel::ClearResult(const std::function<void()> &between)
 {
+    const bool wasShown = !lblResult->caption().isEmpty();
     lblResult->setCaption(QString());
     if (between)
         between();
     ResetStatusColours();
+    if (wasShown)
+        m_resultStatus->announce(ResultCleared);
 }
 
 void ResultPanel::ResetStatusColours()
@@ -98,9 +104,8 @@ void ResultPanel::AnnounceResult()
     m_resultStatus->announce();
 }
 
-// Reset changes every field at once, most of them away from the focus. The
-// result cleared by typing, a pick or a unit goes with a change the user hears.
+// Reset changes every field at once, most of them away from the focus.
 void ResultPanel::AnnounceReset()
 {
-    m_resultStatus->announce(Cleared);
+    m_resultStatus->announce(FieldsCleared);
 }

@@ -5,6 +5,8 @@
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -36,9 +38,10 @@ QPoint fromScreen(const QPoint &point, const QScreen *screen)
     return (origin + (QPointF(point) - origin) / screen->devicePixelRatio()).toPoint();
 }
 
+// QRect() stands for nowhere; a control of no size (the status line) still has a place.
 QRect toScreen(const QRect &rect, const QScreen *screen)
 {
-    if (rect.isEmpty())
+    if (rect == QRect())
         return rect;
     return QRect(toScreen(rect.topLeft(), screen), (QSizeF(rect.size()) * screen->devicePixelRatio()).toSize());
 }
@@ -79,7 +82,12 @@ public:
     QAccessibleInterface *child(int index) const override { return m_inner->child(index); }
     int childCount() const override { return m_inner->childCount(); }
     int indexOfChild(const QAccessibleInterface *child) const override { return m_inner->indexOfChild(child); }
-    QString text(QAccessible::Text kind) const override { return m_inner->text(kind); }
+    // Qt gives a list's Down key as its shortcut, and a screen reader says it
+    // so; Down steps through the entries, and opens nothing.
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Accelerator && role() == QAccessible::ComboBox ? QString() : m_inner->text(kind);
+    }
     void setText(QAccessible::Text kind, const QString &text) override { m_inner->setText(kind, text); }
     QAccessible::Role role() const override { return m_inner->role(); }
     QAccessible::State state() const override { return m_inner->state(); }
@@ -112,12 +120,12 @@ public:
     }
 
     // A label whose text is its background's colour shows nothing, and
-    // reads as nothing either.
+    // reads as nothing either; one that shows a control's name is read with it.
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.selected = !label()->accessibleMark().isEmpty();
-        if (label()->foreColor() == label()->backColor())
+        if (label()->foreColor() == label()->backColor() || label()->showsAName())
             state.invisible = true;
         return state;
     }
@@ -408,15 +416,33 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
     return nullptr;
 }
 
+// A menu's item is no widget: Qt makes its interface when the menu bar or
+// the menu it is on is asked for its children.
+QAction *menuItem(QObject *object)
+{
+    auto *action = qobject_cast<QAction *>(object);
+    return action && !action->associatedObjects().isEmpty() ? action : nullptr;
+}
+
+QAccessibleInterface *menuItemInterface(QAction *item)
+{
+    for (QObject *owner : item->associatedObjects())
+        if (auto *menu = qobject_cast<QWidget *>(owner); menu && (qobject_cast<QMenu *>(menu) || qobject_cast<QMenuBar *>(menu)))
+            if (const qsizetype index = menu->actions().indexOf(item); index >= 0)
+                return QAccessible::queryAccessibleInterface(menu)->child(int(index));
+    return nullptr;
+}
+
 // Qt makes an interface only through this query, which also keeps it; asked
 // again for the same object from inside, this gives the interface to scale.
 QAccessibleInterface *scaledControl(const QString &className, QObject *object)
 {
     static const QObject *beingScaled = nullptr;
-    if (object == beingScaled || !object->isWidgetType())
+    QAction *const item = menuItem(object);
+    if (object == beingScaled || !(object->isWidgetType() || item))
         return accessibleControl(className, object);
     const QObject *outer = std::exchange(beingScaled, object);
-    QAccessibleInterface *inner = QAccessible::queryAccessibleInterface(object);
+    QAccessibleInterface *inner = item ? menuItemInterface(item) : QAccessible::queryAccessibleInterface(object);
     beingScaled = outer;
     return inner ? new ScaledInterface(inner) : nullptr;
 }

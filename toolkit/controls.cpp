@@ -366,7 +366,10 @@ CommandButton::CommandButton(QWidget *parent)
 StatusLine::StatusLine(QWidget *parent, std::function<QString()> describe)
     : QWidget(parent), m_describe(std::move(describe))
 {
+    // At the window's foot, where a reader reviewing the window by place
+    // expects a status bar, and finds it after everything it describes.
     setFixedSize(0, 0);
+    move(0, parent->height() - 1);
 }
 
 void StatusLine::announce(const QString &news)

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,6 +58,11 @@ public:
     QString accessibleMark() const { return m_mark; }
     void setAccessibleMark(const QString &mark);
 
+    // The label only shows the name of `control` beside it: a screen reader
+    // reads that name with the control, and not the label again.
+    bool showsAName() const { return m_showsNameOf; }
+    void setShowsNameOf(QWidget *control) { m_showsNameOf = control; }
+
     Colour backColor() const { return *m_colours->back(); }
     void setBackColor(Colour colour) { m_colours->setBack(colour); }
     Colour foreColor() const { return *m_colours->fore(); }
@@ -83,6 +89,7 @@ private:
     ColourBinding *const m_colours;
     bool m_link = false;
     QString m_mark;
+    QPointer<QWidget> m_showsNameOf;
 };
 
 class TextBox : public QLineEdit
@@ -100,8 +107,8 @@ signals:
 };
 
 // What a screen reader reads on demand as the window's status, and speaks at
-// once when told: a status bar of no size whose sentence is the one
-// `describe` gives at the time.
+// once when told: a status bar of no size at the foot of `parent`, whose
+// sentence is the one `describe` gives at the time.
 class StatusLine : public QWidget
 {
     Q_OBJECT

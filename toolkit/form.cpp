@@ -196,6 +196,8 @@ void Form::describeForScreenReaders(std::span<const AccessibleDef> rows)
             widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
         if (row.accessibleDescription)
             widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
+        if (row.shownBy)
+            control<Label>(row.shownBy)->setShowsNameOf(widget);
     }
 }
 

@@ -27,6 +27,7 @@ struct AccessibleDef {
     const char *name;
     const char *accessibleName;         // null: the control's own text
     const char *accessibleDescription;  // null: none
+    const char *shownBy = nullptr;      // the label beside it that shows that name
 };
 
 struct FormDef {

@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from atspi import ProgramTest, eventually, main
+from atspi import ProgramTest, eventually, main, text_of
 from orca import orca_platform
 
 ORCA = int(orca_platform.version.split(".")[0])
@@ -41,8 +41,9 @@ def picked(entry, place):
 
 # Each step: its name, the keys pressed one at a time ("type:" types its text
 # a character at a time; keys that share an entry are pressed at once after
-# each other, as a double press), and the phrases the reader says in answer,
-# each as many times as it is listed ("|" parts one utterance from the next).
+# each other, as a double press), the phrases the reader says in answer, each
+# as many times as it is listed ("|" parts one utterance from the next), and
+# what fields hold afterwards, where a step checks that.
 STEPS = [
     ("start", [], ["Verided DAR Uzed 1.1 frame", "Height text"]),
     ("a Tab round", ["Tab"] * 8,
@@ -51,6 +52,8 @@ STEPS = [
       f"Reset {BUTTON}", "Height text"]),
     ("a unit change", ["Tab", "Down"], [CENTIMETRES]),
     ("a closed-list pick", ["Tab"] + ["Down"] * 20, [picked('5ft 7"', "21 of 50")]),
+    # Basic, then detailed: of a list, both say the same.
+    ("where am I on a list", ["KP_Enter KP_Enter"], ['5ft 7" combo box', "Height in feet and inches"] * 2),
     ("a filled field read whole", ["shift+Tab", "shift+Tab"], ["67 selected"]),
     ("CALCULATE", ["Tab", "Tab", "Tab", "type:154", "Return"], ["Your BMI is 24.1, Normal"]),
     ("the result on demand", ["Insert+KP_Enter Insert+KP_Enter"], [f"Your BMI is 24.1, Normal {STATUS_BAR}"]),
@@ -59,14 +62,18 @@ STEPS = [
      ["www.verided.example", "alert Verided DAR Uzed", "No Browser Installed. Cannot Open Web Page."]),
     ("the failure closed", ["Return"], [BACK_IN_WINDOW, "Weight text"]),
     ("a zero weight", ["ctrl+a", "0", "Return"],
-     ["alert Oops!", "Please Enter Or Select A Height And Weight Other Than Zero", f"OK {BUTTON}"]),
+     ["Result cleared", "alert Oops!", "Please Enter Or Select A Height And Weight Other Than Zero", f"OK {BUTTON}"]),
     ("the message closed", ["Return"], ["Weight text"]),
     ("centimetres typed", ["shift+Tab", "shift+Tab", "Down", "shift+Tab", "ctrl+a", "type:170"],
      [CENTIMETRES, "Height text"]),
     ("a stone found by typing", ["Tab", "Tab", "Tab", "Tab", "Tab", "1"], ["Stone / Pounds combo box", picked("10 Stone", "86 of 352")]),
     ("CALCULATE from the list", ["Return"], ["Your BMI is 22.0, Normal"]),
-    ("Reset", ["Tab", "Tab", "space"], [f"Reset {BUTTON}", "Fields and result cleared"]),
-    ("no result on demand", ["Insert+KP_Enter Insert+KP_Enter"], [f"No BMI worked out yet {STATUS_BAR}"]),
+    ("the result on demand at CALCULATE", ["Tab", "Insert+KP_Enter Insert+KP_Enter"],
+     [f"CALCULATE {BUTTON}", f"Your BMI is 22.0, Normal {STATUS_BAR}"]),
+    ("the result on demand at Reset", ["Tab", "Insert+KP_Enter Insert+KP_Enter"],
+     [f"Reset {BUTTON}", f"Your BMI is 22.0, Normal {STATUS_BAR}"], {"Height": "170"}),
+    ("Reset", ["space"], ["Fields and result cleared"]),
+    ("no result on demand", ["Insert+KP_Enter Insert+KP_Enter"], [f"No BMI shown {STATUS_BAR}"]),
     ("About", ["alt+h", "a"],
      [ABOUT_OPENS, "Verided DAR Uzed.", "Version 1.1.", "Copyright", "Contact: info@verided.example.",
       "Web Site: www.verided.example/software.", f"OK {BUTTON}"]),
@@ -78,6 +85,10 @@ STEPS = [
     ("that failure closed", ["Return"], [ABOUT_OPENS]),
     ("About closed", ["Escape"], [BACK_IN_WINDOW]),
 ]
+
+# What the program itself says, heard only where a step lists it: a key of the
+# reader's that reached the window would say one of these unasked.
+TOLD = [r"Your BMI is \d", "Fields and result cleared", "Result cleared", "Oops!", "alert "]
 
 # What the links activated on the way are handed to the desktop as.
 LINKS_OPENED = ["http://www.verided.example/", "mailto:info@verided.example?subject=Verided DAR Uzed",
@@ -177,7 +188,7 @@ def press(keys, reader):
                 send("keydown", *held)
                 pressed = send("key", last)
                 subprocess.run(["xdotool", "keyup", *held], check=True)
-            elif entry.startswith("KP_"):
+            elif entry.startswith("KP_") and " " not in entry:
                 pressed = send("keydown", entry)
                 subprocess.run(["xdotool", "keyup", entry], check=True)
             else:
@@ -230,13 +241,18 @@ class ScreenReader(ProgramTest):
 
     def test_steps(self):
         self.reader.wait_until_quiet()
-        for name, keys, phrases in STEPS:
+        for name, keys, phrases, *fields in STEPS:
             answered, heard = self.answer(phrases, press(keys, self.reader))
             print(f"{name}: {heard}", flush=True)
             with self.subTest(step=name):
                 self.assertTrue(answered, f"said within {ANSWER_BOUND} s of the last key")
                 for phrase in dict.fromkeys(phrases):
                     self.assertEqual(heard.count(phrase), phrases.count(phrase), f"times said: {phrase}")
+                for told in TOLD:
+                    self.assertEqual(len(re.findall(told, heard)), len(re.findall(told, " | ".join(phrases))),
+                                     f"times said: {told}")
+                for field, text in (fields[0] if fields else {}).items():
+                    self.assertEqual(text_of(self.control("text", field)), text, f"the {field} field kept")
         self.assertEqual(self.opened_links(), LINKS_OPENED, "each link activated opens once")
 
 
