@@ -45,6 +45,10 @@ class Accessibility(ProgramTest):
                                    ("Stone / Pounds", "Weight in stone and pounds")):
             with self.subTest(list=shown):
                 self.assertEqual(self.control("combo box", shown).description, description)
+        self.assertEqual(self.window.description, "Body Mass Index (BMI) Can Help Determine If A Person Is Overweight.",
+                         "the window says what it is for")
+        for caption in ("inches", "cms", "pounds", "kilos"):
+            self.assertNotIn("visible", states(self.control("label", caption)), f"{caption} is read with its option only")
         banner = self.control("text", "Verided DAR Uzed")
         self.assertIn("read only", states(banner), "the banner is named by its text and read-only")
         self.assertNotIn("editable", states(banner), "the banner is not editable")
@@ -95,6 +99,12 @@ class AtScaleTwo(ProgramTest):
                                                                    pyatspi.DESKTOP_COORDS)) not in (None, node):
             node = inner
         self.assertEqual(node.name, "CALCULATE", "the point at the middle of CALCULATE is CALCULATE")
+        left, top, width, height = extents(self.window)
+        for role, name in (("menu item", "File"), ("status bar", None)):
+            x, y, _, _ = extents(self.control(role, name))
+            self.assertTrue(left <= x < left + width and top <= y < top + height, f"the {role} is in the window")
+        self.assertGreater(extents(self.control("status bar"))[1], extents(self.control("link"))[1],
+                           "the status line is read last, below the window's lowest text")
 
 
 if __name__ == "__main__":
