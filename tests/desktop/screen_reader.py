@@ -32,6 +32,10 @@ BACK_IN_WINDOW = "Verided DAR Uzed 1.1" if ORCA >= 48 else "Verided DAR Uzed 1.1
 # Under Qt 6.8 About's lines are its text, which Orca 48 reads without naming the dialog.
 ABOUT_OPENS = "Verided DAR Uzed. Version 1.1." if ORCA >= 48 else "About  dialog"
 
+# Where am I on a closed list, said whole: the list, its entry and what it is for.
+WHERE_AM_I_ON_A_LIST = ('5ft 7" combo box 5ft 7" | 1 of 1. | Height in feet and inches' if ORCA >= 48
+                        else '5ft 7" combo box. | Height in feet and inches')
+
 
 def picked(entry, place):
     """A closed list's new entry: Qt 6.8 tells it to Orca 48, which says the
@@ -53,7 +57,7 @@ STEPS = [
     ("a unit change", ["Tab", "Down"], [CENTIMETRES]),
     ("a closed-list pick", ["Tab"] + ["Down"] * 20, [picked('5ft 7"', "21 of 50")]),
     # Basic, then detailed: of a list, both say the same.
-    ("where am I on a list", ["KP_Enter KP_Enter"], ['5ft 7" combo box', "Height in feet and inches"] * 2),
+    ("where am I on a list", ["KP_Enter KP_Enter"], [WHERE_AM_I_ON_A_LIST] * 2),
     ("a filled field read whole", ["shift+Tab", "shift+Tab"], ["67 selected"]),
     ("CALCULATE", ["Tab", "Tab", "Tab", "type:154", "Return"], ["Your BMI is 24.1, Normal"]),
     ("the result on demand", ["Insert+KP_Enter Insert+KP_Enter"], [f"Your BMI is 24.1, Normal {STATUS_BAR}"]),
