@@ -9,6 +9,7 @@
 #include "toolkit/messagebox.h"
 
 #include <QDeadlineTimer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QTimer>
 
@@ -71,7 +72,9 @@ void openLink(const QObject *control, const QString &link, const QString &failur
     openWithDesktop(link, App::Path(), [control, failureMessage, clickHeard](OpenOutcome outcome) {
         if (outcome == OpenOutcome::Opened)
             return endWatch(control);
-        QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(clickHeard.remainingTimeAsDuration()), control, [control, failureMessage] {
+        // The link's window may have closed meanwhile; the message is the program's.
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(clickHeard.remainingTimeAsDuration());
+        QTimer::singleShot(wait, qApp, [control, failureMessage] {
             MsgBox(failureMessage);
             endWatch(control);
         });

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 struct ShownMessage {
@@ -21,6 +22,8 @@ public:
     MessageRecorder()
         : m_previous(setMessagePresenter([this](const QString &prompt, MsgBoxStyle style, const QString &title) {
               shown.push_back({prompt, style, title});
+              if (whileShown)
+                  whileShown();
           }))
     {
     }
@@ -29,6 +32,7 @@ public:
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     std::vector<ShownMessage> shown;
+    std::function<void()> whileShown;  // runs as each message is shown
 
 private:
     MessagePresenter m_previous;

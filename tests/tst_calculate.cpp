@@ -148,6 +148,8 @@ void TestCalculate::calculate()
     clickOn(child<OptionButton>(window, heightUnit == u"cm" ? "rdoCentimetres" : "rdoInches"));
     clickOn(child<OptionButton>(window, weightUnit == u"kg" ? "rdoKilograms" : "rdoPounds"));
     result->setCaption("stale");
+    QString captionWhileShown;
+    messages.whileShown = [&] { captionWhileShown = result->caption(); };
     clickOn(calculate);
 
     QTEST(result->caption(), "shown");
@@ -161,6 +163,7 @@ void TestCalculate::calculate()
     QCOMPARE(messages.shown[0].prompt, message);
     QCOMPARE(int(messages.shown[0].style), 48);
     QCOMPARE(messages.shown[0].title, QString("Oops!"));
+    QCOMPARE(captionWhileShown, QString());
     QCOMPARE(child<TextBox>(window, "txtHght")->text(), height);
     QCOMPARE(child<TextBox>(window, "txtWeight")->text(), weight);
 }

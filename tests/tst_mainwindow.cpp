@@ -59,6 +59,13 @@ void TestMainWindow::window_settings()
     QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
     QCOMPARE(QGuiApplication::desktopFileName(), QString("example.verided.DarUzed"));
     QCOMPARE(QCoreApplication::applicationVersion(), QString("1.01"));
+    // A right-to-left desktop (-reverse) leaves the fixed drawing as it is: File left of Help.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    configureApplication();
+    delete window;
+    window = openMainWindow();
+    const QMenuBar *bar = window->menuBar();
+    QVERIFY(bar->actionGeometry(bar->actions().first()).x() < bar->actionGeometry(bar->actions().last()).x());
 }
 
 // Twips to whole pixels: exact, rounded down, rounded up, and in nested containers.
@@ -130,19 +137,23 @@ void TestMainWindow::colours_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
-    QTest::addColumn<int>("desktopRole");  // the desktop colour it shows, or NoRole for navy
+    QTest::addColumn<int>("desktopRole");  // the desktop colour it shows, or NoRole for the one given
     QTest::addColumn<QString>("change");   // of the desktop palette: none, all, or text alone
+    QTest::addColumn<QColor>("fixed");
+
+    const QColor navy(0, 0, 128), noFixed;
 
     // System colours follow a new desktop palette, as the window's background does.
     for (const char *change : {"none", "all"}) {
-        QTest::addRow("banner background, %s", change) << "txtTitle" << int(QPalette::Base) << int(QPalette::NoRole) << change;
-        QTest::addRow("hidden line, %s", change) << "lblFindOutMore" << int(QPalette::WindowText) << int(QPalette::Button) << change;
-        QTest::addRow("title row, %s", change) << "lblStatusTitle" << int(QPalette::WindowText) << int(QPalette::HighlightedText) << change;
-        QTest::addRow("result, %s", change) << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << change;
-        QTest::addRow("window, %s", change) << "clientArea" << int(QPalette::Window) << int(QPalette::Button) << change;
+        QTest::addRow("banner background, %s", change) << "txtTitle" << int(QPalette::Base) << int(QPalette::NoRole) << change << navy;
+        QTest::addRow("hidden line, %s", change) << "lblFindOutMore" << int(QPalette::WindowText) << int(QPalette::Button) << change << noFixed;
+        QTest::addRow("title row, %s", change) << "lblStatusTitle" << int(QPalette::WindowText) << int(QPalette::HighlightedText) << change << noFixed;
+        QTest::addRow("result, %s", change) << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << change << noFixed;
+        QTest::addRow("window, %s", change) << "clientArea" << int(QPalette::Window) << int(QPalette::Button) << change << noFixed;
     }
     // a role the label sets itself, the one role changed
-    QTest::newRow("result, text alone") << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << "text";
+    QTest::newRow("result, text alone") << "lblResult" << int(QPalette::WindowText) << int(QPalette::WindowText) << "text" << noFixed;
+    QTest::newRow("link, its own dark blue") << "lblUrl" << int(QPalette::WindowText) << int(QPalette::NoRole) << "none" << QColor(0, 0, 0xC0);
 }
 
 void TestMainWindow::colours()
@@ -161,7 +172,8 @@ void TestMainWindow::colours()
         }
         QApplication::setPalette(desktop);
     }
-    const QColor expected = desktopRole == QPalette::NoRole ? QColor(0, 0, 128) : desktop.color(QPalette::ColorRole(desktopRole));
+    QFETCH(QColor, fixed);
+    const QColor expected = desktopRole == QPalette::NoRole ? fixed : desktop.color(QPalette::ColorRole(desktopRole));
     // Qt posts the news of a new palette to each window.
     QTRY_COMPARE(child<QWidget>(window, qPrintable(name))->palette().color(QPalette::ColorRole(role)), expected);
     QApplication::setPalette(start);
@@ -389,6 +401,9 @@ void TestMainWindow::readableInEveryPalette()
     showNormalResult(window);
     QTRY_COMPARE(window->palette().color(QPalette::Window), palette.color(QPalette::Button));
     const QStringList mainFaults = unreadable(window);
+    // Qt's disabled text recedes, as the desktop has it, while a box or About holds the window.
+    QCOMPARE(child<QWidget>(window, "btnCalculate")->palette().color(QPalette::Disabled, QPalette::ButtonText),
+             palette.color(QPalette::Disabled, QPalette::ButtonText));
     const QColor link = child<Label>(window, "lblUrl")->palette().color(QPalette::WindowText);
     QVERIFY2(link.hslSaturation() > 100 && link.hslHue() > 200 && link.hslHue() < 260, qPrintable(link.name()));
     QWidget *about = openAbout(window);
@@ -420,12 +435,18 @@ void TestMainWindow::whatAScreenReaderIsTold_data()
     QTest::newRow("the link") << "lblUrl" << "www.verided.example" << "" << int(A::Link) << false;
 }
 
-// With a result shown (Normal).
+// With a result shown (Normal), after one on the line below. Each control is
+// found at its own middle, over any it covers.
 void TestMainWindow::whatAScreenReaderIsTold()
 {
     QFETCH(QString, control);
+    child<TextBox>(window, "txtHght")->setText("67");
+    child<TextBox>(window, "txtWeight")->setText("190");
+    child<CommandButton>(window, "btnCalculate")->click();
     showNormalResult(window);
     QAccessibleInterface *told = QAccessible::queryAccessibleInterface(child<QWidget>(window, qPrintable(control)));
+    const QPoint middle = told->rect().center();
+    QCOMPARE(told->parent()->childAt(middle.x(), middle.y()), told);
     QTEST(told->text(QAccessible::Name), "name");
     QTEST(told->text(QAccessible::Description), "description");
     QTEST(int(told->role()), "role");

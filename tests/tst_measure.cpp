@@ -294,7 +294,8 @@ void TestMeasure::enteringClearsResult_data()
     QTest::newRow("cboFeet by tab") << "cboFeet" << "rdoInches" << "tab";
     QTest::newRow("txtWeight by backtab") << "txtWeight" << "rdoPounds" << "backtab";
     QTest::newRow("cboStone by tab") << "cboStone" << "rdoPounds" << "tab";
-    QTest::newRow("typing in txtWeight, which has the focus") << "txtWeight" << "txtWeight" << "type";
+    for (const char *field : {"txtHght", "txtWeight"})
+        QTest::addRow("typing in %s, which has the focus", field) << field << field << "type";
 }
 
 void TestMeasure::enteringClearsResult()

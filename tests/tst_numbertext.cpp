@@ -53,6 +53,7 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("blanks around") << "stop" << "  170  " << 170.0;
     QTest::newRow("tab around") << "stop" << "\t70\t" << 70.0;
     QTest::newRow("no-break space after") << "stop" << "170\u00A0" << 170.0;
+    QTest::newRow("narrow no-break space after") << "stop" << "170\u202F" << 170.0;
     QTest::newRow("leading separator") << "stop" << ".5" << 0.5;
     QTest::newRow("trailing separator") << "stop" << "5." << 5.0;
     QTest::newRow("plus") << "stop" << "+70" << 70.0;

@@ -148,6 +148,7 @@ void TestToolkit::userSelectsOption_data()
     QTest::newRow("click the selected") << "click A" << QStringList{};
     QTest::newRow("down to the next") << "down" << QStringList{"rdoB_Click"};
     QTest::newRow("up wraps round") << "up" << QStringList{"rdoB_Click"};
+    QTest::newRow("keypad down, a screen reader's") << "keypad down" << QStringList{"rdoB_Click"};
     QTest::newRow("right wraps round from the last") << "right" << QStringList{"rdoA_Click"};
     QTest::newRow("space on the other") << "space" << QStringList{"rdoB_Click"};
 }
@@ -161,9 +162,10 @@ void TestToolkit::userSelectsOption()
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     } else if (how == u"click A") {
         QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(6, a->height() / 2));
-    } else if (how == u"down" || how == u"up") {
+    } else if (how.endsWith(u"down") || how == u"up") {
         a->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(a, how == u"down" ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(a, how == u"up" ? Qt::Key_Up : Qt::Key_Down,
+                        how.startsWith(u"keypad") ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget(), b);
     } else if (how == u"right") {
         b->setValue(true);
@@ -488,6 +490,7 @@ void TestToolkit::messageBox()
     // a desktop theme's larger font leaves the box in its window's font
     const QFont start = QApplication::font();
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
+    const QWindow *owner = nullptr;
     QTimer::singleShot(0, this, [&] {
         QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -496,6 +499,7 @@ void TestToolkit::messageBox()
         seenIcon = box->icon();
         buttons = box->buttons().size();
         buttonFont = box->button(QMessageBox::Ok)->font().pixelSize();
+        owner = box->windowHandle()->transientParent();
         box->button(QMessageBox::Ok)->click();
     });
     MsgBox("Please Enter", MsgBoxStyle(style), title);
@@ -505,6 +509,7 @@ void TestToolkit::messageBox()
     QTEST(seenIcon, "icon");
     QTEST(seenTitle, "shownTitle");
     QCOMPARE(buttons, 1);
+    QCOMPARE(owner, form->windowHandle());  // kept above the window it speaks for
 }
 
 QTEST_MAIN(TestToolkit)

@@ -85,7 +85,9 @@ class Accessibility(ProgramTest):
 
 
 class AtScaleTwo(ProgramTest):
-    environment = {"QT_SCALE_FACTOR": "2"}
+    """On the primary monitor (run with XVFB_MONITORS), which starts right of
+    the other and shows twice its scale."""
+    environment = {"QT_SCREEN_SCALE_FACTORS": "LEFT=1;RIGHT=2"}
 
     def test_positions_are_the_screens(self):
         shown = subprocess.run(["xdotool", "search", "--name", f"^{MAIN_WINDOW}$", "getwindowgeometry", "--shell"],
@@ -93,6 +95,7 @@ class AtScaleTwo(ProgramTest):
         place = dict(line.split("=") for line in shown.split())
         self.assertEqual(extents(self.window), tuple(int(place[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")),
                          "the window is where the screen shows it")
+        self.assertGreater(int(place["X"]), 1000, "on the monitor right of the other")
         x, y, width, height = extents(self.control("push button", "CALCULATE"))
         node = self.window
         while (inner := node.queryComponent().getAccessibleAtPoint(x + width // 2, y + height // 2,
@@ -105,6 +108,14 @@ class AtScaleTwo(ProgramTest):
             self.assertTrue(left <= x < left + width and top <= y < top + height, f"the {role} is in the window")
         self.assertGreater(extents(self.control("status bar"))[1], extents(self.control("link"))[1],
                            "the status line is read last, below the window's lowest text")
+        field = self.control("text", "Height")
+        field.queryEditableText().setTextContents("170")
+        text, (left, top, width, height) = field.queryText(), extents(field)
+        for offset in range(3):
+            x, y, w, h = text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+            self.assertTrue(left <= x < left + width and top <= y < top + height, f"character {offset} is in its field")
+            self.assertEqual(text.getOffsetAtPoint(x + w // 2, y + h // 2, pyatspi.DESKTOP_COORDS), offset,
+                             f"the middle of character {offset} is that character")
 
 
 if __name__ == "__main__":
