@@ -1,8 +1,6 @@
 #include "links.h"
 
-#include "about/formabout.h"
-#include "app/formbmi.h"
-#include "app/messages.h"
+#include "formabout.h"
 #include "maker.h"
 #include "opener.h"
 #include "toolkit/application.h"
@@ -18,6 +16,10 @@
 namespace {
 
 using namespace std::chrono_literals;
+
+// When the desktop cannot open a link; the message box bears the program's title.
+const QString NoBrowser = QStringLiteral("No Browser Installed. Cannot Open Web Page.");
+const QString NoMailProgram = QStringLiteral("No Default Email Program Enabled or Installed - Unable To Send Email ");
 
 // A screen reader may activate a link two or three times for one command: it
 // clicks, and presses too where it finds the click did not land.
@@ -81,18 +83,18 @@ void openLink(const QObject *control, const QString &link, const QString &failur
     });
 }
 
-void FormBMI::lblUrl_Click()
+void openWebPage(const QObject *control, const QString &page)
 {
-    openLink(lblUrl, QStringLiteral("http://%1/").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
+    openLink(control, QStringLiteral("http://%1%2").arg(QLatin1StringView(Maker::WebHost), page), NoBrowser);
 }
 
 void FormAbout::lblUrl_Click()
 {
-    openLink(lblUrl, QStringLiteral("http://%1/software").arg(QLatin1StringView(Maker::WebHost)), Messages::NoBrowser);
+    openWebPage(lblUrl, QStringLiteral("/software"));
 }
 
 void FormAbout::lblEmail_Click()
 {
     openLink(lblEmail, QStringLiteral("mailto:%1?subject=Verided DAR Uzed").arg(QLatin1StringView(Maker::EmailAddress)),
-             Messages::NoMailProgram);
+             NoMailProgram);
 }

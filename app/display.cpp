@@ -1,6 +1,6 @@
 #include "display.h"
 
-#include "toolkit/readerkeys.h"
+#include "toolkit/access/readerkeys.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,8 @@
 #include "formbmi.h"
 
 #include "about/formabout.h"
-#include "toolkit/accessibility.h"
+#include "about/links.h"
+#include "toolkit/access/accessibility.h"
 
 #include <QAction>
 
@@ -21,7 +22,7 @@ void FormBMI::bindEvents()
     using std::bind_front;
     MeasurementEntry *const entry = &m_entry;
     connect(this, &Form::Load, this, &FormBMI::Form_Load);
-    connect(btnCalculate, &CommandButton::Click, this, &FormBMI::btnCalculate_Click);
+    connect(btnCalculate, &CommandButton::Click, this, bind_front(&Calculate::btnCalculate_Click, &m_calculate));
     connect(btnReset, &CommandButton::Click, this, bind_front(&Reset::btnReset_Click, &m_reset));
     connect(entry->cboFeet, &DropDownList::Click, this, bind_front(&MeasurementEntry::cboFeet_Click, entry));
     connect(entry->cboFeet, &DropDownList::GotFocus, this, bind_front(&MeasurementEntry::cboFeet_GotFocus, entry));
@@ -44,6 +45,11 @@ void FormBMI::Form_Load()
 {
     m_entry.fillHeightList();
     m_entry.fillWeightList();
+}
+
+void FormBMI::lblUrl_Click()
+{
+    openWebPage(lblUrl, QStringLiteral("/"));
 }
 
 void FormBMI::mnuFileExit_Click()

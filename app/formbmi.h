@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bmi/calculate.h"
 #include "bmi/reset.h"
 #include "bmi/resultpanel.h"
 #include "measure/measuremententry.h"
@@ -12,7 +13,8 @@ class FormAbout;
 
 // The main window, where all the work is done. Its controls are the program's
 // whole state; each handler reads and writes them directly. The handlers of
-// the measurement groups, the result panel and Reset live with their parts.
+// the measurement groups, the result panel, CALCULATE and Reset live with
+// their parts.
 //
 // The event rule the handlers lean on:
 // - An assignment that changes a selection runs that control's Click inside
@@ -47,15 +49,11 @@ private:
     void mnuFileExit_Click();
     void mnuAbout_Click();
 
-    // app/calculate.cpp
-    void btnCalculate_Click();
-    void refuseInput(const InputProblem &problem);
-
-    // about/links.cpp
     void lblUrl_Click();
 
     ResultPanel m_resultPanel{*this};
     MeasurementEntry m_entry{*this, m_resultPanel};
+    Calculate m_calculate{m_entry, m_resultPanel};
     Reset m_reset{m_entry, m_resultPanel};
 
     CommandButton *const btnReset = control<CommandButton>("btnReset");

@@ -2,9 +2,9 @@
 
 #include "formbmi.h"
 
-#include "toolkit/accessibility.h"
-#include "toolkit/pictures.h"
-#include "toolkit/style.h"
+#include "toolkit/access/accessibility.h"
+#include "toolkit/look/pictures.h"
+#include "toolkit/look/style.h"
 
 #include <QApplication>
 #include <QFontInfo>

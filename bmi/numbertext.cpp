@@ -158,7 +158,8 @@ std::optional<double> readPlain(const std::string &plain)
     return value;
 }
 
-// A value's 15 significant digits: value = 0.digits × 10^(exponent + 1).
+// A value's significant digits: value = 0.digits × 10^(exponent + 1).
+constexpr int SignificantDigitCount = 15;
 struct SignificantDigits {
     bool negative;
     std::string digits;
@@ -169,7 +170,7 @@ SignificantDigits significantDigits(double value)
 {
     std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
+                                      std::chars_format::scientific, SignificantDigitCount - 1);
     const std::string text(buffer.data(), result.ptr);
     const bool negative = text.front() == '-';
     const std::string body = negative ? text.substr(1) : text;

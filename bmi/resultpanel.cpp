@@ -99,8 +99,10 @@ QString ResultPanel::resultSentence() const
 
 // A screen reader speaks nothing of a label that changes away from the focus,
 // so the result is announced; the reader's status command reads it again.
-void ResultPanel::AnnounceResult()
+void ResultPanel::ShowResult(const Result &result)
 {
+    lblResult->setCaption(result.shown);
+    ShowWeightStatus(result.status);
     m_resultStatus->announce();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 
+#include "toolkit/access/statusline.h"
 #include "toolkit/controls.h"
 
 #include <array>
@@ -24,14 +25,15 @@ public:
     void ClearResult(const std::function<void()> &between = nullptr);
     void ResetStatusColours();
     void HighlightStatus(Label *line);
-    // Highlights the line that stands for `status`; none for no status.
-    void ShowWeightStatus(WeightStatus status);
-    void AnnounceResult();
+    // Shows the figure, highlights its status line and tells a screen reader.
+    void ShowResult(const Result &result);
     void AnnounceReset();
 
     Label *const lblResult;
 
 private:
+    // Highlights the line that stands for `status`; none for no status.
+    void ShowWeightStatus(WeightStatus status);
     QString resultSentence() const;
 
     const std::array<Label *, 4> m_statusLines;

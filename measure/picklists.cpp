@@ -6,12 +6,13 @@
 
 namespace {
 
-constexpr int FirstHeight = 48, LastHeight = 96;
-constexpr int FirstWeight = 56, LastWeight = 406;
+constexpr int FirstHeight = HeightBase + 1, LastHeight = 96;
+constexpr int FirstWeight = WeightBase + 1, LastWeight = 406;
+constexpr int InchesPerFoot = 12, PoundsPerStone = 14;
 
 QString heightText(int inches)
 {
-    const int feet = inches / 12, rest = inches % 12;
+    const int feet = inches / InchesPerFoot, rest = inches % InchesPerFoot;
     if (rest != 0)
         return QStringLiteral("%1ft %2\"").arg(feet).arg(rest);
     // The list has always shown its first whole-feet entry without the trailing blank.
@@ -20,7 +21,7 @@ QString heightText(int inches)
 
 QString weightText(int pounds)
 {
-    const int stone = pounds / 14, rest = pounds % 14;
+    const int stone = pounds / PoundsPerStone, rest = pounds % PoundsPerStone;
     return rest == 0 ? QStringLiteral("%1 Stone").arg(stone) : QStringLiteral("%1 Stone %2lb").arg(stone).arg(rest);
 }
 

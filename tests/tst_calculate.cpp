@@ -2,7 +2,7 @@
 
 #include "bmi/calculation.h"
 #include "bmi/numbertext.h"
-#include "app/messages.h"
+#include "bmi/messages.h"
 
 #include <QLocale>
 #include <QMenu>

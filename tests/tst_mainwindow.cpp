@@ -350,8 +350,10 @@ double focusContrast(QWidget *control)
     return most;
 }
 
-// The threshold for text, stated here rather than taken from the code meant to reach it.
+// The thresholds for text and for marks (a circle, the focus), stated here
+// rather than taken from the code meant to reach them.
 constexpr double Readable = 4.5;
+constexpr double MarkContrast = 3.0;
 
 // Texts and circles first: moving the focus into a field clears the result.
 QStringList unreadable(QWidget *window)

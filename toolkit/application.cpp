@@ -1,3 +1,5 @@
+// The program as a whole (its title, its folder); not its windows, which are Forms.
+
 #include "application.h"
 
 #include <QCoreApplication>

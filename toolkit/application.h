@@ -1,5 +1,7 @@
 #pragma once
 
+// The program as a whole (its title, its folder); not its windows, which are Forms.
+
 #include <QString>
 
 // The program as a whole.

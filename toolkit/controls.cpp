@@ -1,7 +1,10 @@
+// The controls with the properties and events the handlers rely on; not what a
+// screen reader is told (access/) nor how they look (look/).
+
 #include "controls.h"
 
-#include "accessibility.h"
-#include "pointer.h"
+#include "toolkit/access/accessibility.h"
+#include "toolkit/look/pointer.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -361,26 +364,6 @@ CommandButton::CommandButton(QWidget *parent)
     // Enter presses the focused button itself, as Space does.
     setAutoDefault(true);
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
-}
-
-StatusLine::StatusLine(QWidget *parent, std::function<QString()> describe)
-    : QWidget(parent), m_describe(std::move(describe))
-{
-    // At the window's foot, where a reader reviewing the window by place
-    // expects a status bar, and finds it after everything it describes.
-    setFixedSize(0, 0);
-    move(0, parent->height() - 1);
-}
-
-void StatusLine::announce(const QString &news)
-{
-    ::announce(this, news);
-}
-
-void StatusLine::refresh()
-{
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 Frame::Frame(QWidget *parent)

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "colour.h"
+// The controls with the properties and events the handlers rely on; not what a
+// screen reader is told (access/) nor how they look (look/).
+
+#include "toolkit/look/colour.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -104,28 +107,6 @@ signals:
     // The user changed the text: typed, deleted, pasted, dropped, cut or
     // undid. A text set by code raises nothing.
     void Change();
-};
-
-// What a screen reader reads on demand as the window's status, and speaks at
-// once when told: a status bar of no size at the foot of `parent`, whose
-// sentence is the one `describe` gives at the time.
-class StatusLine : public QWidget
-{
-    Q_OBJECT
-
-public:
-    StatusLine(QWidget *parent, std::function<QString()> describe);
-
-    QString sentence() const { return m_describe(); }
-    // Speaks the sentence, or news of something that changed.
-    void announce() { announce(sentence()); }
-    void announce(const QString &news);
-    // Tells a screen reader that the sentence may have changed: a reader may
-    // keep the sentence it read last and read it again on demand.
-    void refresh();
-
-private:
-    std::function<QString()> m_describe;
 };
 
 // A pick-only drop-down list, dropping open below its box as a short

@@ -1,5 +1,7 @@
 #pragma once
 
+// Fonts as the layout tables name them; not the colours or the style.
+
 #include <QFont>
 #include <QStringList>
 

@@ -1,7 +1,10 @@
+// A window built from its layout tables, and its load, show, enable and unload;
+// not its controls' own behaviour (controls.h).
+
 #include "form.h"
 
 #include "controls.h"
-#include "pointer.h"
+#include "toolkit/look/pointer.h"
 
 #include <QAction>
 #include <QApplication>

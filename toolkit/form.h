@@ -1,5 +1,8 @@
 #pragma once
 
+// A window built from its layout tables, and its load, show, enable and unload;
+// not its controls' own behaviour (controls.h).
+
 #include "font.h"
 #include "layout.h"
 

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "colour.h"
+// The tables a window is declared in: controls, containers, menus; not how they
+// are built (form.cpp).
+
+#include "toolkit/look/colour.h"
 #include "font.h"
 #include "twips.h"
 

@@ -1,3 +1,6 @@
+// The modal message box that handlers show; not the messages themselves, which
+// belong to their handlers' folders.
+
 #include "messagebox.h"
 
 #include "application.h"

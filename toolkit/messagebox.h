@@ -1,5 +1,8 @@
 #pragma once
 
+// The modal message box that handlers show; not the messages themselves, which
+// belong to their handlers' folders.
+
 #include <QString>
 
 #include <functional>

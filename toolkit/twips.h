@@ -1,5 +1,8 @@
 #pragma once
 
+// The layout's unit and its conversion to pixels; nothing about scaling to the
+// screen, which Qt does.
+
 #include <QRect>
 #include <QSize>
 

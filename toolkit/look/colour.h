@@ -1,5 +1,7 @@
 #pragma once
 
+// Colours as the layouts give them, and keeping text readable on them; not the style's drawing.
+
 #include <QColor>
 #include <QObject>
 #include <QPalette>
@@ -32,10 +34,8 @@ inline constexpr Colour ButtonText = Marker | 18;
 // The colour as it shows now; system colours follow the application palette.
 QColor resolveColour(Colour colour);
 
-// The least contrast, as WCAG measures it, of text and of other things that
-// must be seen (focus marks, the circle of an option) against what they lie on.
+// The least contrast, as WCAG measures it, of text against what it lies on.
 inline constexpr double TextContrast = 4.5;
-inline constexpr double MarkContrast = 3.0;
 
 double contrastRatio(const QColor &a, const QColor &b);
 

@@ -1,3 +1,6 @@
+// The style the fixed layouts are drawn in, and marks that stand out; not the
+// colours the controls are given.
+
 #include "style.h"
 
 #include "colour.h"
@@ -22,7 +25,7 @@ bool hasFocus(const QStyleOption &option)
 // Fusion draws the focus in a darker highlight and an option's circle a
 // little darker than the window, both too faint to see in many palettes.
 // These lines are thin and anti-aliased, so they are drawn to the contrast of
-// text for their softened edges still to reach MarkContrast.
+// text for their softened edges still to reach 3:1, what a mark must reach.
 QColor markColour(const QPalette &palette, const QColor &colour)
 {
     return readableOn(palette.color(QPalette::Window), colour, TextContrast);

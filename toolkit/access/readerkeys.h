@@ -1,5 +1,7 @@
 #pragma once
 
+// Holding keys until a screen reader has answered for them; nothing else of the application.
+
 #include <QApplication>
 
 // An application whose windows get no key that a screen reader keeps for

@@ -1,3 +1,5 @@
+// Holding keys until a screen reader has answered for them; nothing else of the application.
+
 #include "readerkeys.h"
 
 #include <QAccessible>

@@ -1,3 +1,5 @@
+// The pointing hand over links; not which controls show it.
+
 #include "pointer.h"
 
 #include "pictures.h"

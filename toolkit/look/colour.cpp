@@ -1,3 +1,5 @@
+// Colours as the layouts give them, and keeping text readable on them; not the style's drawing.
+
 #include "colour.h"
 
 #include <QApplication>

@@ -1,7 +1,12 @@
+// What screen readers are told of the controls, and how the program speaks to
+// them; not the controls' behaviour.
+
 #include "accessibility.h"
 
-#include "controls.h"
-#include "form.h"
+#include "statusline.h"
+
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -427,7 +432,8 @@ QAction *menuItem(QObject *object)
 QAccessibleInterface *menuItemInterface(QAction *item)
 {
     for (QObject *owner : item->associatedObjects())
-        if (auto *menu = qobject_cast<QWidget *>(owner); menu && (qobject_cast<QMenu *>(menu) || qobject_cast<QMenuBar *>(menu)))
+        if (auto *menu = qobject_cast<QWidget *>(owner);
+            menu && (qobject_cast<QMenu *>(menu) || qobject_cast<QMenuBar *>(menu)))
             if (const qsizetype index = menu->actions().indexOf(item); index >= 0)
                 return QAccessible::queryAccessibleInterface(menu)->child(int(index));
     return nullptr;

@@ -1,11 +1,14 @@
 #pragma once
 
+// The style the fixed layouts are drawn in, and marks that stand out; not the
+// colours the controls are given.
+
 #include <QProxyStyle>
 
 // Fusion, the style whose metrics the fixed layouts are drawn for, with the
 // behaviour of the classic desktop where Qt's differs, and marks that can be
 // seen in any palette: the circle of an option and the focus stand out from
-// what they lie on by at least MarkContrast.
+// what they lie on by at least 3:1.
 class ClassicStyle : public QProxyStyle
 {
 public:

@@ -1,3 +1,5 @@
+// The pictures rendered at build time, loaded at their sizes; not how they are drawn.
+
 #include "pictures.h"
 
 #include <QResource>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The pictures rendered at build time, loaded at their sizes; not how they are drawn.
+
 #include <QIcon>
 #include <QPixmap>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// What screen readers are told of the controls, and how the program speaks to
+// them; not the controls' behaviour.
+
 #include <functional>
 
 // Tells screen readers what the controls are where Qt's own description

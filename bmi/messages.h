@@ -1,15 +1,18 @@
 #pragma once
 
+#include "calculation.h"
+
 #include <QString>
 
-// Every text the program tells the user in a message box.
+// What the calculation tells the user in a message box when it refuses the
+// input.
 namespace Messages {
 
 // The title of the messages that answer the user's input.
 inline const QString Oops = QStringLiteral("Oops!");
 
-// What is wrong with the height and the weight text, by the state of each
-// (TextState: empty, not a number, a number), as [height][weight].
+// What is wrong with the height and the weight text, by the state of each,
+// as [height][weight].
 inline const QString ForInput[3][3] = {
     {QStringLiteral("Please Enter Or Select A Value For Both Height And Weight"),
      QStringLiteral("Please Enter Or Select A Height Value And A Valid Weight Value"),
@@ -21,11 +24,10 @@ inline const QString ForInput[3][3] = {
      QStringLiteral("Please Enter Or Select A Valid Weight Value"),
      QString()},  // both numbers: nothing wrong
 };
+// The table's rows and columns follow TextState's order.
+static_assert(int(TextState::Empty) == 0 && int(TextState::NotNumeric) == 1 && int(TextState::Numeric) == 2);
+
 inline const QString ZeroValue = QStringLiteral("Please Enter Or Select A Height And Weight Other Than Zero");
 inline const QString OutOfRange = QStringLiteral("The Height Or Weight Value Is Out Of Range");
-
-// When the desktop cannot open a link; the message box bears the program's title.
-inline const QString NoBrowser = QStringLiteral("No Browser Installed. Cannot Open Web Page.");
-inline const QString NoMailProgram = QStringLiteral("No Default Email Program Enabled or Installed - Unable To Send Email ");
 
 }

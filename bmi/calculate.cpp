@@ -1,8 +1,10 @@
-#include "formbmi.h"
+#include "calculate.h"
 
+#include "calculation.h"
 #include "messages.h"
+#include "resultpanel.h"
 
-#include "bmi/calculation.h"
+#include "measure/measuremententry.h"
 #include "toolkit/messagebox.h"
 
 namespace {
@@ -22,10 +24,15 @@ QString messageFor(const InputProblem &problem)
 
 }
 
+Calculate::Calculate(const MeasurementEntry &entry, ResultPanel &resultPanel)
+    : m_entry(entry), m_resultPanel(resultPanel)
+{
+}
+
 // The figure goes one way: from the texts to the measurements, to the BMI, to
 // the result as shown (its text and its status from the same digits), to the
 // panel. No BMI, or one too wide for its box, is refused as out of range.
-void FormBMI::btnCalculate_Click()
+void Calculate::btnCalculate_Click()
 {
     m_resultPanel.ResetStatusColours();
     const auto read = readMeasurements(m_entry.txtHght->text(), m_entry.txtWeight->text());
@@ -35,12 +42,10 @@ void FormBMI::btnCalculate_Click()
     const std::optional<Result> result = resultOf(bodyMassIndex(measured, m_entry.heightUnit(), m_entry.weightUnit()));
     if (!result)
         return refuseInput({InputProblem::OutOfRange});
-    m_resultPanel.lblResult->setCaption(result->shown);
-    m_resultPanel.ShowWeightStatus(result->status);
-    m_resultPanel.AnnounceResult();
+    m_resultPanel.ShowResult(*result);
 }
 
-void FormBMI::refuseInput(const InputProblem &problem)
+void Calculate::refuseInput(const InputProblem &problem)
 {
     m_resultPanel.lblResult->setCaption(QString());
     MsgBox(messageFor(problem), MsgBoxStyle::Exclamation, Messages::Oops);
