@@ -182,7 +182,7 @@ def press(keys, reader):
         start, went = reader.position(), time.time()
         subprocess.run(["xdotool", *command], check=True)
         eventually(lambda: reader.position() != start, timeout=2)
-        reader.wait_until_quiet(quiet=0.3)
+        reader.wait_until_quiet(quiet=0.6)
         return went
 
     pressed = time.time()
