@@ -6,8 +6,8 @@
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
 
-#include <QDeadlineTimer>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QTimer>
 

@@ -422,13 +422,7 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
 }
 
 // A menu's item is no widget: Qt makes its interface when the menu bar or
-// the menu it is on is asked for its children.
-QAction *menuItem(QObject *object)
-{
-    auto *action = qobject_cast<QAction *>(object);
-    return action && !action->associatedObjects().isEmpty() ? action : nullptr;
-}
-
+// the menu it is on is asked for its children. None for an item on no menu.
 QAccessibleInterface *menuItemInterface(QAction *item)
 {
     for (QObject *owner : item->associatedObjects())
@@ -444,7 +438,7 @@ QAccessibleInterface *menuItemInterface(QAction *item)
 QAccessibleInterface *scaledControl(const QString &className, QObject *object)
 {
     static const QObject *beingScaled = nullptr;
-    QAction *const item = menuItem(object);
+    auto *const item = qobject_cast<QAction *>(object);
     if (object == beingScaled || !(object->isWidgetType() || item))
         return accessibleControl(className, object);
     const QObject *outer = std::exchange(beingScaled, object);
