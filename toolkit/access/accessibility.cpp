@@ -52,12 +52,14 @@ QRect toScreen(const QRect &rect, const QScreen *screen)
 }
 
 // Every control's interface, Qt's or this file's, seen through one that
-// reports its place on the screen as the screen shows it.
+// reports its place on the screen as the screen shows it. Qt keeps both for
+// the control, and may delete the inner one first as the application ends:
+// the control is therefore its own, not asked of the inner interface.
 class ScaledInterface : public QAccessibleInterface
 {
 public:
     explicit ScaledInterface(QAccessibleInterface *inner)
-        : m_inner(inner), m_innerId(QAccessible::uniqueId(inner))
+        : m_inner(inner), m_innerId(QAccessible::uniqueId(inner)), m_object(inner->object())
     {
     }
     ~ScaledInterface() override { QAccessible::deleteAccessibleInterface(m_innerId); }
@@ -76,7 +78,7 @@ public:
     }
 
     bool isValid() const override { return m_inner->isValid(); }
-    QObject *object() const override { return m_inner->object(); }
+    QObject *object() const override { return m_object; }
     QWindow *window() const override { return m_inner->window(); }
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
@@ -104,6 +106,7 @@ public:
 private:
     QAccessibleInterface *const m_inner;
     const QAccessible::Id m_innerId;
+    QObject *const m_object;
 };
 
 class AccessibleLabel : public QAccessibleWidget
