@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -83,13 +84,16 @@ QColor readableOn(const QColor &back, const QColor &colour, double minimum)
 // resolves changes, which a change of a role it sets itself never does (the
 // result's text colour, when only the desktop's text colour changes). So
 // every binding hears of it from the application, before any window does.
+// The watch ends with the application; a control that outlives it has none.
 class PaletteWatch : public QObject
 {
 public:
-    static PaletteWatch &instance()
+    static PaletteWatch *instance()
     {
-        static PaletteWatch *const watch = new PaletteWatch;
-        return *watch;
+        static QPointer<PaletteWatch> watch;
+        if (!watch && qApp)
+            watch = new PaletteWatch;
+        return watch;
     }
     std::vector<ColourBinding *> bindings;
 
@@ -113,14 +117,15 @@ private:
 ColourBinding::ColourBinding(QWidget *control, QPalette::ColorRole backRole, QPalette::ColorRole foreRole)
     : QObject(control), m_control(control), m_backRole(backRole), m_foreRole(foreRole)
 {
-    PaletteWatch::instance().bindings.push_back(this);
+    PaletteWatch::instance()->bindings.push_back(this);
     // A palette given to the control's container reaches it as a change of its inherited one.
     control->installEventFilter(this);
 }
 
 ColourBinding::~ColourBinding()
 {
-    std::erase(PaletteWatch::instance().bindings, this);
+    if (PaletteWatch *watch = PaletteWatch::instance())
+        std::erase(watch->bindings, this);
 }
 
 void ColourBinding::setBack(std::optional<Colour> colour)
