@@ -10,12 +10,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QKeyEvent>
-#include <QWindow>
+#include <QShowEvent>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -151,7 +152,10 @@ void Form::build(const FormDef &def)
     orderTabStops(std::move(tabStops));
     describeForScreenReaders(def.accessible);
     buildMenus(def.menus, windowFont);
+    // Fixed now, before Qt makes the window for the screen, so that the size
+    // goes with it and needs no telling afterwards, which not every platform supports.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
 }
 
 QWidget *Form::createClientArea(TwipsSize size)
@@ -246,12 +250,28 @@ QAction *Form::menuItem(const char *name) const
 
 void Form::Show()
 {
+    show();
+}
+
+// Opened by Show or by Qt's show(), the window is the same: loaded the first
+// time, centred, active, with the focus on its first tab stop. Qt sends this
+// before the window is on screen; restored from its icon, the window is shown
+// again by the window manager (a spontaneous event) and opens nothing anew.
+void Form::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
     if (!std::exchange(m_loaded, true))
         emit Load();
     centreOnScreen();
-    show();
     connect(windowHandle(), &QWindow::screenChanged, this, &Form::fitToScreen, Qt::UniqueConnection);
     activateWindow();
+    focusFirstTabStop();
+}
+
+void Form::focusFirstTabStop()
+{
     const auto first = std::ranges::find_if(m_tabOrder, [](const QWidget *w) {
         return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
     });

@@ -52,10 +52,10 @@ class Form : public QMainWindow
 public:
     explicit Form(const FormDef &def, QWidget *parent = nullptr);
 
-    // The toolkit's own operations, beside Qt's show() and close(), which
-    // handlers do not call: Show loads the window the first time, then shows
-    // it centred on the screen with the focus on its first tab stop, and
-    // returns at once; Unload closes the window and destroys it.
+    // The toolkit's own operations, the names handlers call: Show, as Qt's
+    // show(), loads the window the first time, then shows it centred on the
+    // screen with the focus on its first tab stop, and returns at once;
+    // Unload closes the window and destroys it.
     void Show();
     void Unload();
     // A disabled window stays on screen but takes no input; enabling it gives
@@ -79,6 +79,7 @@ signals:
 protected:
     QAction *menuItem(const char *name) const;
 
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -103,6 +104,7 @@ private:
     void buildMenus(std::span<const MenuDef> menus, const QFont &windowFont);
     void centreOnScreen();
     void centreOnceFramed();
+    void focusFirstTabStop();
     void fitToScreen();
     QWidget *windowAbove() const;
     void toggleMenuBar();
