@@ -216,17 +216,6 @@ std::optional<double> TextToNumber(const QString &text, const NumberFormat &form
     return plain ? readPlain(*plain) : std::nullopt;
 }
 
-QString NumberToText(double value, const NumberFormat &format)
-{
-    std::array<char, 32> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
-    text.replace(u'e', u'E');
-    text.replace(u'.', format.decimalSeparator);
-    return text;
-}
-
 OneDecimal roundToOneDecimal(double value)
 {
     const SignificantDigits form = significantDigits(value);
@@ -249,10 +238,4 @@ QString OneDecimal::text(const NumberFormat &format) const
     const QString integer = QString::fromLatin1(tenths.substr(0, tenths.size() - 1));
     return (negative ? QStringLiteral("-") : QString()) + integer + format.decimalSeparator
         + QChar::fromLatin1(tenths.back());
-}
-
-QString FormatOneDecimal(const QString &numberText, const NumberFormat &format)
-{
-    const std::optional<double> value = TextToNumber(numberText, format);
-    return value ? roundToOneDecimal(*value).text(format) : QString();
 }

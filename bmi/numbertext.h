@@ -23,9 +23,6 @@ struct NumberFormat {
 // Anything else, or a value beyond the range of a double, is no number.
 std::optional<double> TextToNumber(const QString &text, const NumberFormat &format = NumberFormat::regional());
 
-// At most 15 significant digits, with exponent form for very large or small magnitudes.
-QString NumberToText(double value, const NumberFormat &format = NumberFormat::regional());
-
 // A value as the result shows it: rounded first to its 15 significant digits,
 // then, on that decimal form, to tenths with halves away from zero. The text
 // and the number it stands for come from the same digits.
@@ -39,8 +36,3 @@ struct OneDecimal {
     QString text(const NumberFormat &format = NumberFormat::regional()) const;
 };
 OneDecimal roundToOneDecimal(double value);
-
-// A number text written with exactly one decimal, halves rounded away from
-// zero on its 15-digit form, and no integer digit for a value below one
-// (.5, .0). A text that is no number gives an empty text.
-QString FormatOneDecimal(const QString &numberText, const NumberFormat &format = NumberFormat::regional());

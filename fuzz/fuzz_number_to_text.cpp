@@ -1,7 +1,7 @@
 // Any double: the 15-digit text written for it reads back as the double
 // nearest that text, writes back the same, and its one-decimal form agrees
 // with a decimal reference written here, apart from the program's code.
-#include "bmi/numbertext.h"
+#include "tests/numberwriting.h"
 #include "reference.h"
 
 #include <bit>

@@ -1,4 +1,4 @@
-#include "bmi/numbertext.h"
+#include "numberwriting.h"
 
 #include <QTest>
 
