@@ -6,28 +6,19 @@
 #include <QAccessible>
 #include <QApplication>
 
-#include <memory>
-
-namespace {
-
-// Each control's interface, as a screen reader walking the window makes them.
-void visit(QAccessibleInterface *node)
+static void visit(QAccessibleInterface *node)
 {
-    node->rect();
     for (int i = 0; i < node->childCount(); ++i)
         if (QAccessibleInterface *child = node->child(i))
             visit(child);
 }
 
-}
-
 int main(int argc, char *argv[])
 {
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto *application = new QApplication(argc, argv);
     configureApplication();
     auto *window = new FormBMI;
     visit(QAccessible::queryAccessibleInterface(window));
-    application.reset();
+    delete application;
     delete window;
-    return 0;
 }
