@@ -7,6 +7,8 @@ pixels for the status colours. Each scene starts the program afresh.
 Run by run-desktop-test: end_to_end.py PROGRAM
 """
 import os
+import subprocess
+import sys
 import time
 
 from PIL import ImageGrab
@@ -153,6 +155,23 @@ class GnomeDesktop(Scene):
     def test_enter_calculates(self):
         self.calculate("67", "154")
         self.assertEventually(lambda: self.result() == "24.1", "Enter from the weight field presses CALCULATE")
+
+
+class SlowReader(Scene):
+    """Each key waits for a reader's answer; a shortcut waits its turn too."""
+
+    def setUp(self):
+        reader = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), "slow_reader.py")],
+                                  stdout=subprocess.PIPE, text=True)
+        self.addCleanup(reader.wait)
+        self.addCleanup(reader.kill)
+        reader.stdout.readline()
+        super().setUp()
+
+    def test_keys_keep_their_order(self):
+        xdotool("key", "--delay", "30", "7", "alt+f", "Escape")
+        self.assertEventually(lambda: text_of(self.control("text", "Height")) == "7",
+                              "a digit typed just before Alt+F reaches its field", timeout=10)
 
 
 class FailingOpener(Scene):

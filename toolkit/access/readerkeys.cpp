@@ -122,14 +122,23 @@ class ReaderAwareApplication::KeyQueue : public QObject
 public:
     using QObject::QObject;
 
+    // Qt's own connection to the accessibility bus, there while a reader may listen.
+    static QDBusConnection bus()
+    {
+        return QDBusConnection(u"a11y"_s);
+    }
+
+    static bool readersMayListen()
+    {
+        return QAccessible::isActive() && bus().isConnected();
+    }
+
     bool hold(QObject *receiver, const QKeyEvent *key)
     {
-        // Qt's own connection to the accessibility bus, there while a reader may listen.
-        const QDBusConnection bus(u"a11y"_s);
-        if (!QAccessible::isActive() || !bus.isConnected())
+        if (!readersMayListen())
             return false;
         Held &held = m_held.emplace_back(Held{receiver, copyOf(key), std::nullopt});
-        auto *call = new QDBusPendingCallWatcher(bus.asyncCall(askReaders(key), AnswerBound), this);
+        auto *call = new QDBusPendingCallWatcher(bus().asyncCall(askReaders(key), AnswerBound), this);
         connect(call, &QDBusPendingCallWatcher::finished, this, [this, &held](QDBusPendingCallWatcher *answered) {
             answered->deleteLater();
             const QDBusPendingReply<bool> taken = *answered;
@@ -176,8 +185,18 @@ ReaderAwareApplication::ReaderAwareApplication(int &argc, char **argv)
 {
 }
 
+// Qt offers a key to its shortcuts before it delivers it, and a shortcut would
+// act at once, ahead of the keys still held: Alt+F would open the File menu,
+// and the press of Alt before it would close the menu again, or a digit typed
+// just before would go to the menu instead of its field. Taken from the
+// shortcuts here, the key is held as any other; passed on, Qt offers it to
+// them again.
 bool ReaderAwareApplication::notify(QObject *receiver, QEvent *event)
 {
+    if (event->spontaneous() && event->type() == QEvent::ShortcutOverride && KeyQueue::readersMayListen()) {
+        event->accept();
+        return true;
+    }
     if (event->spontaneous() && isKey(event) && m_keys->hold(receiver, static_cast<QKeyEvent *>(event)))
         return true;
     return QApplication::notify(receiver, event);

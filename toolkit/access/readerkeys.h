@@ -12,7 +12,8 @@
 // the first press of a double-press command (Orca's keypad Enter twice, for
 // "where am I" or "read the status line") answers the second one late, and
 // the program would press the focused button with it, or type the keypad's
-// "/" into a field. Here every key waits for the reader's own answer.
+// "/" into a field. Here every key waits for the reader's own answer, and
+// keys act in the order they were pressed, shortcuts among them.
 class ReaderAwareApplication : public QApplication
 {
 public:
