@@ -168,13 +168,16 @@ class Reader:
 
 MODIFIERS = {"alt", "ctrl", "shift"}
 
+# What the reader echoes of the keys that move the focus, before it tells the
+# control the focus has moved to.
+ECHOES = {"tab", "left shift"}
+
 
 def press(keys, reader):
     """Presses each key as a person does, once the reader has heard the one
-    before and done with it. A modifier is held until the reader has heard it:
-    the toolkit holds a key back until the reader has seen it but acts on a
-    shortcut at once, so a modifier the reader answers late arrives after its
-    shortcut (and a late Alt closes the menu that Alt+H opened). A key of the
+    before and done with it; after Tab, once it has told where the focus went,
+    which a slow sanitized program may do seconds after the reader's echo of
+    the key. A modifier is held until the reader has heard it. A key of the
     reader's own review is held until the reader has acted on it: its release,
     sent while the reader clicks, would wait on the reader as the reader waits
     on the click. Returns when the last key went down."""
@@ -182,6 +185,8 @@ def press(keys, reader):
         start, went = reader.position(), time.time()
         subprocess.run(["xdotool", *command], check=True)
         eventually(lambda: reader.position() != start, timeout=2)
+        if command[-1] == "Tab":
+            eventually(lambda: {said.strip() for said in reader.said_since(start)} - ECHOES - {""}, timeout=ANSWER_BOUND)
         reader.wait_until_quiet(quiet=0.6)
         return went
 
